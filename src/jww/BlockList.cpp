@@ -1,0 +1,57 @@
+#include "jww/BlockList.h"
+
+namespace sw {
+
+void TJWWBlockList::clear() {
+  definitions_.clear();
+  firstMember_.clear();
+  members_.clear();
+  kinds_.clear();
+}
+
+void TJWWBlockList::addDefinition(const CDataList& d) {
+  std::size_t start = 0;
+  if (!definitions_.empty()) {
+    const CDataList& prev = definitions_.back();
+    start = firstMember_.back() + static_cast<std::size_t>(prev.memberCount > 0 ? prev.memberCount : 0);
+  }
+  definitions_.push_back(d);
+  firstMember_.push_back(start);
+}
+
+void TJWWBlockList::addMember(JWWMember m) {
+  kinds_.push_back(static_cast<std::uint8_t>(m.index()));
+  members_.push_back(std::move(m));
+}
+
+bool TJWWBlockList::getDefinition(std::int32_t number, CDataList& out) const {
+  if (number < 0) return false;
+  for (auto it = definitions_.rbegin(); it != definitions_.rend(); ++it) {
+    if (it->number == number) {
+      out = *it;
+      return true;
+    }
+  }
+  return false;
+}
+
+std::ptrdiff_t TJWWBlockList::firstDefinition(std::int32_t number) const {
+  if (number < 0) return -1;
+  for (std::size_t k = 0; k < definitions_.size(); ++k)
+    if (definitions_[k].number == number) return static_cast<std::ptrdiff_t>(k);
+  return -1;
+}
+
+const JWWMember* TJWWBlockList::member(std::int32_t number, std::int32_t j) const {
+  std::ptrdiff_t k = firstDefinition(number);
+  if (k < 0 || j < 0 || j >= definitions_[static_cast<std::size_t>(k)].memberCount) return nullptr;
+  std::size_t index = firstMember_[static_cast<std::size_t>(k)] + static_cast<std::size_t>(j);
+  return index < members_.size() ? &members_[index] : nullptr;
+}
+
+int TJWWBlockList::memberKind(std::int32_t number, std::int32_t j) const {
+  const JWWMember* m = member(number, j);
+  return m ? static_cast<int>(m->index()) : -1;
+}
+
+}  // namespace sw

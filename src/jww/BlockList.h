@@ -1,0 +1,79 @@
+// The block store: block definitions and the member entities of all of them.
+#pragma once
+
+#include <cstdint>
+#include <variant>
+#include <vector>
+
+#include "jww/Records.h"
+
+namespace sw {
+
+// A member record; the alternative's index is its JWWKind.
+using JWWMember =
+    std::variant<CDataSen, CDataEnko, CDataTen, CDataMoji, CDataSunpou, CDataSolid, CDataBlock>;
+
+// Definitions in file order, and one flat list of the members of all of them
+// with a kind byte each. The members of definition k are the memberCount
+// entries that follow those of definitions 0..k-1.
+class TJWWBlockList {
+ public:
+  void clear();
+
+  void addDefinition(const CDataList& d);
+  void addLine(const CDataSen& r) { addMember(r); }
+  void addArc(const CDataEnko& r) { addMember(r); }
+  void addPoint(const CDataTen& r) { addMember(r); }
+  void addText(const CDataMoji& r) { addMember(r); }
+  void addDimension(const CDataSunpou& r) { addMember(r); }
+  void addSolid(const CDataSolid& r) { addMember(r); }
+  void addInsert(const CDataBlock& r) { addMember(r); }
+  void addMember(JWWMember m);
+
+  // Copies out the last definition whose number is `number`; false, and `out`
+  // untouched, when none has it or number is negative.
+  bool getDefinition(std::int32_t number, CDataList& out) const;
+
+  // Member j of the first definition numbered `number`. A number no
+  // definition carries, a negative number, or j outside 0..memberCount-1
+  // (or past the stored members) is a missing member: memberKind gives -1
+  // and member gives nullptr.
+  int memberKind(std::int32_t number, std::int32_t j) const;
+  const JWWMember* member(std::int32_t number, std::int32_t j) const;
+
+  // Copy member j of block `number` into `out` only when it has the getter's
+  // kind; otherwise `out` is left unchanged and the result is false.
+  bool getLine(std::int32_t number, std::int32_t j, CDataSen& out) const { return get(number, j, out); }
+  bool getArc(std::int32_t number, std::int32_t j, CDataEnko& out) const { return get(number, j, out); }
+  bool getPoint(std::int32_t number, std::int32_t j, CDataTen& out) const { return get(number, j, out); }
+  bool getText(std::int32_t number, std::int32_t j, CDataMoji& out) const { return get(number, j, out); }
+  bool getDimension(std::int32_t number, std::int32_t j, CDataSunpou& out) const { return get(number, j, out); }
+  bool getSolid(std::int32_t number, std::int32_t j, CDataSolid& out) const { return get(number, j, out); }
+  bool getInsert(std::int32_t number, std::int32_t j, CDataBlock& out) const { return get(number, j, out); }
+
+  const std::vector<CDataList>& definitions() const { return definitions_; }
+  const std::vector<JWWMember>& members() const { return members_; }
+  const std::vector<std::uint8_t>& kinds() const { return kinds_; }
+
+  bool operator==(const TJWWBlockList& o) const {
+    return definitions_ == o.definitions_ && members_ == o.members_;
+  }
+
+ private:
+  template <class R>
+  bool get(std::int32_t number, std::int32_t j, R& out) const {
+    const JWWMember* m = member(number, j);
+    if (!m || !std::holds_alternative<R>(*m)) return false;
+    out = std::get<R>(*m);
+    return true;
+  }
+  // Index of the first definition numbered `number`, or -1.
+  std::ptrdiff_t firstDefinition(std::int32_t number) const;
+
+  std::vector<CDataList> definitions_;
+  std::vector<std::size_t> firstMember_;  // per definition: index of its member 0
+  std::vector<JWWMember> members_;
+  std::vector<std::uint8_t> kinds_;
+};
+
+}  // namespace sw

@@ -1,0 +1,321 @@
+#include "jww/Reader.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "core/ByteReader.h"
+#include "core/Cp932.h"
+#include "core/File.h"
+#include "jww/ArchiveReader.h"
+
+namespace sw {
+namespace {
+
+// Class names the reader understands, and what they become.
+enum class Cls { None, Sen, Enko, Ten, Moji, Solid, Block, Sunpou, List };
+
+Cls Classify(std::string_view name) {
+  if (name == "CDataSen") return Cls::Sen;
+  if (name == "CDataEnko") return Cls::Enko;
+  if (name == "CDataTen") return Cls::Ten;
+  if (name == "CDataMoji") return Cls::Moji;
+  if (name == "CDataSolid") return Cls::Solid;
+  if (name == "CDataBlock") return Cls::Block;
+  if (name == "CDataSunpou") return Cls::Sunpou;
+  if (name == "CDataList") return Cls::List;
+  return Cls::None;
+}
+
+class JwwParser {
+ public:
+  JwwParser(ArchiveReader& in, JWWDrawing& out) : in_(in), out_(out) {}
+
+  void header(JWWHead& h);
+  void objects();
+
+ private:
+  // Marks a data-present entry, ignoring layer or group numbers out of range.
+  static void Mark(std::array<std::uint8_t, 256>& layers, std::array<std::uint8_t, 16>& groups,
+                   const JWWEntityHead& head) {
+    if (head.layerGroup < 16 && head.layer < 16) {
+      layers[head.layerGroup * 16u + head.layer] = 1;
+      groups[head.layerGroup] = 1;
+    }
+  }
+  template <class R>
+  void store(R&& rec, std::vector<std::decay_t<R>>& array) {
+    if (inDefinition_) {
+      out_.JWWBlocks.addMember(std::forward<R>(rec));
+      ++readMembers_;
+    } else {
+      array.push_back(std::forward<R>(rec));
+    }
+  }
+
+  ArchiveReader& in_;
+  JWWDrawing& out_;
+  bool inDefinition_ = false;
+  std::int64_t expectedMembers_ = 0;
+  std::int64_t readMembers_ = 0;
+};
+
+void JwwParser::header(JWWHead& h) {
+  ByteReader& r = in_.bytes();
+  const std::uint32_t v = h.version;
+  h.memo = in_.string();
+  h.paperSize = r.i32();
+  h.writeGroup = r.i32();
+  for (auto& g : h.groups) g = in_.groupState();
+  for (auto& x : h.reserved1) x = r.i32();
+  for (auto& x : h.settings1) x = r.i32();
+  for (auto& x : h.settings2.a) x = r.f64();
+  for (auto& x : h.settings2.b) x = r.i32();
+  for (auto& x : h.settings2.c) x = r.f64();
+  for (auto& n : h.layerNames) n = in_.string();
+  for (auto& n : h.groupNames) n = in_.string();
+  for (auto& x : h.settings3.a) x = r.f64();
+  h.settings3.b = r.i32();
+  h.settings3.c = r.f64();
+  if (v >= 300)
+    for (auto& x : h.settings3.d) x = r.f64();
+  h.settings4.a = r.i32();
+  for (auto& x : h.settings4.b) x = r.f64();
+  auto triple = [&](JWWTriple& t, bool withInt) {
+    for (auto& x : t.d) x = r.f64();
+    if (withInt) t.i = r.i32();
+  };
+  for (int i = 0; i < 4; ++i) triple(h.jumps[static_cast<std::size_t>(i)], v >= 300);
+  if (v >= 300) {
+    for (int i = 4; i < 8; ++i) triple(h.jumps[static_cast<std::size_t>(i)], true);
+    for (auto& t : h.jumpsExtra) triple(t, true);
+  }
+  for (auto& x : h.settings5) x = r.f64();
+  for (auto& p : h.penTable) {
+    p.color = r.i32();
+    p.width = r.i32();
+  }
+  for (auto& p : h.printPenTable) {
+    p.color = r.i32();
+    p.width = r.i32();
+    p.radius = r.f64();
+  }
+  for (auto& row : h.lineTypeTable)
+    for (auto& x : row) x = r.i32();
+  for (auto& row : h.randomLineTable)
+    for (auto& x : row) x = r.i32();
+  for (auto& row : h.doubleLineTable)
+    for (auto& x : row) x = r.i32();
+  for (auto& x : h.flags11) x = r.i32();
+  if (v < 600) h.flags11[10] = 10;
+  for (auto& x : h.settings6.a) x = r.i32();
+  for (auto& x : h.settings6.b) x = r.f64();
+  for (auto& x : h.settings6.c) x = r.i32();
+  if (v >= 420) {
+    for (auto& c : h.sxfColors) {
+      c.color = r.i32();
+      c.width = r.i32();
+    }
+    for (auto& p : h.sxfPrintPens) {
+      p.name = in_.string();
+      p.printColor = r.i32();
+      p.printWidth = r.i32();
+      p.pointRadius = r.f64();
+    }
+    for (auto& t : h.sxfLineTypes) {
+      t.pattern = r.i32();
+      t.unitDots = r.i32();
+      t.pitch = r.i32();
+      t.printPitch = r.i32();
+    }
+    for (auto& t : h.sxfUserLineTypes) {
+      t.name = in_.string();
+      t.segmentCount = r.i32();
+      for (auto& x : t.pitches) x = r.f64();
+    }
+  }
+  for (auto& t : h.textStyles) triple(t, true);
+  for (auto& x : h.settings7.a) x = r.f64();
+  for (auto& x : h.settings7.b) x = r.i32();
+  for (auto& x : h.settings7.c) x = r.f64();
+  h.settings7.d = r.i32();
+  for (auto& x : h.settings7.e) x = r.f64();
+}
+
+void JwwParser::objects() {
+  ByteReader& r = in_.bytes();
+  // The entity count is only a capacity hint; nothing is reserved from it,
+  // so a huge count in a small file costs nothing. The arrays grow as
+  // objects arrive and are trimmed once at the end.
+  (void)in_.count();
+  TJWWList registry;
+  std::vector<std::pair<std::int32_t, Cls>> kinds;  // class index -> kind, as registered
+  std::int64_t counter = 1;
+  while (!r.failed() && !r.atEnd()) {
+    std::uint16_t tag = r.u16();
+    if (r.failed() || tag == 0) break;
+    std::int64_t index = 0;
+    if (tag == 0xFFFF) {
+      (void)r.u16();  // schema
+      std::uint16_t len = r.u16();
+      std::string name;
+      r.bytes(len, name);
+      if (r.failed()) break;
+      index = counter++;
+      registry.add(static_cast<std::int32_t>(index), name);
+      kinds.emplace_back(static_cast<std::int32_t>(index), Classify(registry.nameOf(static_cast<std::int32_t>(index))));
+    } else if (tag == 0x7FFF || tag == 0xFF7F) {
+      index = r.u32() & 0x7FFFFFFFu;
+    } else if (tag & 0x8000u) {
+      index = tag & 0x7FFFu;
+    }
+    if (r.failed()) break;
+    // Name and kind of the index: the last registration with that index.
+    bool named = false;
+    Cls cls = Cls::None;
+    for (auto it = kinds.rbegin(); it != kinds.rend(); ++it) {
+      if (it->first == index) {
+        named = !registry.nameOf(it->first).empty();
+        cls = it->second;
+        break;
+      }
+    }
+    if (readMembers_ == expectedMembers_) inDefinition_ = false;
+    switch (cls) {
+      case Cls::None:
+        break;
+      case Cls::List: {
+        CDataList d = in_.list();
+        if (r.failed()) break;
+        out_.JWWBlocks.addDefinition(d);
+        inDefinition_ = true;
+        expectedMembers_ = d.memberCount;
+        readMembers_ = 0;
+        break;
+      }
+      case Cls::Sen: {
+        CDataSen s = in_.line();
+        if (r.failed()) break;
+        Mark(out_.LayerHasLines, out_.GroupHasLines, s.head);
+        store(std::move(s), out_.JWWLines);
+        break;
+      }
+      case Cls::Enko: {
+        CDataEnko a = in_.arc();
+        if (r.failed()) break;
+        Mark(out_.LayerHasLines, out_.GroupHasLines, a.head);
+        store(std::move(a), out_.JWWArcs);
+        break;
+      }
+      case Cls::Ten: {
+        CDataTen p = in_.point();
+        if (r.failed()) break;
+        Mark(out_.LayerHasLines, out_.GroupHasLines, p.head);
+        store(std::move(p), out_.JWWPoints);
+        break;
+      }
+      case Cls::Moji: {
+        CDataMoji t = in_.text();
+        if (r.failed()) break;
+        Mark(out_.LayerHasText, out_.GroupHasText, t.head);
+        store(std::move(t), out_.JWWTexts);
+        break;
+      }
+      case Cls::Solid: {
+        CDataSolid s = in_.solid();
+        if (r.failed()) break;
+        Mark(out_.LayerHasLines, out_.GroupHasLines, s.head);
+        store(std::move(s), out_.JWWSolids);
+        break;
+      }
+      case Cls::Block: {
+        CDataBlock b = in_.insert();
+        if (r.failed()) break;
+        store(std::move(b), out_.JWWInserts);
+        break;
+      }
+      case Cls::Sunpou: {
+        CDataSunpou d = in_.dimension();
+        if (r.failed()) break;
+        Mark(out_.LayerHasLines, out_.GroupHasLines, d.head);
+        store(std::move(d), out_.JWWDims);
+        break;
+      }
+    }
+    if (r.failed()) break;
+    if (named) ++counter;
+  }
+}
+
+void TrimArrays(JWWDrawing& d) {
+  d.JWWLines.shrink_to_fit();
+  d.JWWArcs.shrink_to_fit();
+  d.JWWPoints.shrink_to_fit();
+  d.JWWTexts.shrink_to_fit();
+  d.JWWSolids.shrink_to_fit();
+  d.JWWInserts.shrink_to_fit();
+  d.JWWDims.shrink_to_fit();
+}
+
+// The state a failed or rejected read leaves: signature and version as found,
+// the rest of the header untouched, nothing else.
+void Reject(JWWDrawing& drawing, const JWWHead& found) {
+  drawing.clearEntities();
+  drawing.LayerHasLines.fill(0);
+  drawing.LayerHasText.fill(0);
+  drawing.GroupHasLines.fill(0);
+  drawing.GroupHasText.fill(0);
+  drawing.head.signature = found.signature;
+  drawing.head.version = found.version;
+}
+
+}  // namespace
+
+Status ReadJWW(std::span<const std::uint8_t> data, JWWDrawing& drawing) {
+  ByteReader r(data);
+  ArchiveReader in(r, 0);
+  JWWDrawing fresh;
+  JWWHead& h = fresh.head;
+  h = drawing.head;  // fields a short file does not reach keep their values
+  r.bytes(8, h.signature);
+  if (r.failed()) {
+    Reject(drawing, h);
+    return MakeError("not a JWW drawing: shorter than its 8-byte signature", 0);
+  }
+  if (h.signature != "JwwData.") {
+    Reject(drawing, h);
+    return MakeError("not a JWW drawing: the signature is not \"JwwData.\"", 0);
+  }
+  h.version = r.u32();
+  if (r.failed()) {
+    Reject(drawing, h);
+    return r.error();
+  }
+  if (!IsAcceptedVersion(h.version)) {
+    Reject(drawing, h);
+    return MakeError("version " + std::to_string(h.version) + " is not accepted (230 or 300 and up)", 8);
+  }
+  in.setVersion(h.version);
+  JwwParser parser(in, fresh);
+  parser.header(h);
+  if (!r.failed()) parser.objects();
+  if (r.failed()) {
+    Error e = r.error();
+    Reject(drawing, h);
+    return e;
+  }
+  TrimArrays(fresh);
+  drawing = std::move(fresh);
+  return Status::Ok();
+}
+
+Status ReadJWWFile(const std::filesystem::path& path, JWWDrawing& drawing) {
+  auto bytes = ReadWholeFile(path);
+  if (!bytes) {
+    JWWHead unchanged = drawing.head;
+    Reject(drawing, unchanged);
+    return bytes.error();
+  }
+  return ReadJWW(bytes.value(), drawing);
+}
+
+}  // namespace sw

@@ -1,0 +1,35 @@
+// The JWW file reader.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+
+#include "core/Result.h"
+#include "jww/Drawing.h"
+
+namespace sw {
+
+// Reads a JWW drawing held in memory into `drawing`.
+//
+// The entity arrays, the block store and the data-present tables are emptied
+// first. The signature and version are stored as found; the rest of the
+// header is replaced only when the whole file was read. Every failure is an
+// error with the byte offset where it was found:
+//  - wrong signature (offset 0) or a version other than 230 or 300 and up
+//    (offset 8): the header beyond signature and version is left as it was;
+//  - data that ends inside the header or an object, or a length that runs
+//    past the end: likewise, and the arrays, the store and the tables stay
+//    empty, so no half-read drawing is ever left behind.
+// A successful read holds every object up to the end tag or the end of data.
+Status ReadJWW(std::span<const std::uint8_t> data, JWWDrawing& drawing);
+
+// Reads the file at `path` in one go, then parses it as above. A missing or
+// unreadable file is an error without offset, and leaves `drawing` as a
+// rejected file does.
+Status ReadJWWFile(const std::filesystem::path& path, JWWDrawing& drawing);
+
+// True when `version` is one the reader accepts (230, or 300 and up).
+inline bool IsAcceptedVersion(std::uint32_t version) { return version == 230 || version >= 300; }
+
+}  // namespace sw
