@@ -8,5 +8,5 @@ cmake --build build -j "$(nproc)" --target sheetwright-cli sw-make-example
 out=build/example
 mkdir -p "$out"
 build/examples/sw-make-example "$out"
-echo "Example drawing: $out/example.jww"
-build/src/cli/sheetwright-cli info "$out/example.jww"
+echo "Example drawing: $out/sample.jww"
+build/src/cli/sheetwright-cli info "$out/sample.jww"

@@ -1,4 +1,4 @@
-// sw-make-example FOLDER: writes example.jww, a small floor plan drawn with
+// sw-make-example FOLDER: writes sample.jww, a small floor plan drawn with
 // lines, arcs, points, texts, solids, a block and a dimension, for the demo.
 #include <cmath>
 #include <cstdio>
@@ -99,8 +99,8 @@ int main(int argc, char** argv) {
   std::error_code ec;
   std::filesystem::create_directories(dir, ec);
   auto bytes = sw::test::WriteJww(Plan());
-  if (sw::Status s = sw::WriteFileAtomic(dir / "example.jww", bytes); !s) {
-    std::fprintf(stderr, "%s: %s\n", (dir / "example.jww").string().c_str(), s.error().message.c_str());
+  if (sw::Status s = sw::WriteFileAtomic(dir / "sample.jww", bytes); !s) {
+    std::fprintf(stderr, "%s: %s\n", (dir / "sample.jww").string().c_str(), s.error().message.c_str());
     return 1;
   }
   return 0;
