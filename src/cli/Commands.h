@@ -12,6 +12,8 @@ namespace sw::cli {
 using Args = std::vector<std::string>;
 
 int RunInfo(const Args& args);
+int RunLayout(const Args& args);
+int RunResave(const Args& args);
 
 // Prints "FILE: byte N: problem" (or "FILE: problem") on stderr; returns 1.
 int ReportBadInput(const std::string& file, const Error& e);

@@ -2,6 +2,7 @@
 
 #include "core/Cp932.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -96,18 +97,10 @@ Json& Json::value(double v) {
     out_ += "null";
     return *this;
   }
+  // The shortest text that reads back as the same double.
   char buf[32];
-  std::snprintf(buf, sizeof buf, "%.17g", v);
-  // Prefer the shortest form that reads back to the same double.
-  for (int prec = 1; prec <= 17; ++prec) {
-    char shortBuf[32];
-    std::snprintf(shortBuf, sizeof shortBuf, "%.*g", prec, v);
-    if (std::strtod(shortBuf, nullptr) == v) {
-      out_ += shortBuf;
-      return *this;
-    }
-  }
-  out_ += buf;
+  auto res = std::to_chars(buf, buf + sizeof buf, v);
+  out_.append(buf, res.ptr);
   return *this;
 }
 

@@ -27,6 +27,8 @@ struct Command {
 
 const Command kCommands[] = {
     {"info", RunInfo, "info DRAWING.jww"},
+    {"layout", RunLayout, "layout LAYOUT.swt"},
+    {"resave", RunResave, "resave IN.swt OUT.swt"},
 };
 
 }  // namespace
