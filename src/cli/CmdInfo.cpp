@@ -28,17 +28,7 @@ int RunInfo(const Args& args) {
   j.key("memo").cp932(h.memo);
   j.field("paperSize", h.paperSize);
   j.field("writeGroup", h.writeGroup);
-  j.key("groups").beginArray();
-  for (const auto& g : h.groups) {
-    j.beginObject();
-    j.field("state", g.state).field("writeLayer", g.writeLayer).field("scale", g.scale);
-    j.field("protect", g.protect);
-    j.key("layers").beginArray();
-    for (const auto& l : g.layers) j.beginObject().field("state", l.state).field("protect", l.protect).endObject();
-    j.endArray();
-    j.endObject();
-  }
-  j.endArray();
+  WriteGroups(j, h.groups);
   j.key("layerNames").beginArray();
   for (const auto& n : h.layerNames) j.cp932(n);
   j.endArray();

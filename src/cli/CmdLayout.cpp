@@ -9,26 +9,12 @@
 namespace sw::cli {
 namespace {
 
-void Groups(Json& j, const std::array<JWWLayerGroupState, 16>& groups) {
-  j.key("groups").beginArray();
-  for (const auto& g : groups) {
-    j.beginObject();
-    j.field("state", g.state).field("writeLayer", g.writeLayer).field("scale", g.scale);
-    j.field("protect", g.protect);
-    j.key("layers").beginArray();
-    for (const auto& l : g.layers) j.beginObject().field("state", l.state).field("protect", l.protect).endObject();
-    j.endArray();
-    j.endObject();
-  }
-  j.endArray();
-}
-
 void Frame(Json& j, const CLayCount& f) {
   j.beginObject();
   j.field("kind", f.kind);
   j.key("name").cp932(f.name);
   j.field("dx", f.dx).field("dy", f.dy).field("writeGroup", f.writeGroup);
-  Groups(j, f.groups);
+  WriteGroups(j, f.groups);
   j.endObject();
 }
 

@@ -123,3 +123,21 @@ namespace sw::cli {
 Json& Json::cp932(std::string_view bytes) { return value(Cp932ToUtf8(bytes)); }
 
 }  // namespace sw::cli
+
+namespace sw::cli {
+
+void WriteGroups(Json& j, const std::array<JWWLayerGroupState, 16>& groups) {
+  j.key("groups").beginArray();
+  for (const auto& g : groups) {
+    j.beginObject();
+    j.field("state", g.state).field("writeLayer", g.writeLayer).field("scale", g.scale);
+    j.field("protect", g.protect);
+    j.key("layers").beginArray();
+    for (const auto& l : g.layers) j.beginObject().field("state", l.state).field("protect", l.protect).endObject();
+    j.endArray();
+    j.endObject();
+  }
+  j.endArray();
+}
+
+}  // namespace sw::cli

@@ -2,10 +2,13 @@
 // in are UTF-8; CP932 texts go through cp932() first.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "jww/Records.h"
 
 namespace sw::cli {
 
@@ -41,5 +44,9 @@ class Json {
   std::vector<bool> first_;  // per open container: nothing written yet
   bool afterKey_ = false;
 };
+
+// "groups": the 16 layer-group states with their layers, as both the
+// drawing header and every layout frame hold them.
+void WriteGroups(Json& j, const std::array<JWWLayerGroupState, 16>& groups);
 
 }  // namespace sw::cli
