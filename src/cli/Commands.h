@@ -14,6 +14,7 @@ using Args = std::vector<std::string>;
 int RunInfo(const Args& args);
 int RunLayout(const Args& args);
 int RunResave(const Args& args);
+int RunSettings(const Args& args);
 
 // Prints "FILE: byte N: problem" (or "FILE: problem") on stderr; returns 1.
 int ReportBadInput(const std::string& file, const Error& e);

@@ -29,6 +29,7 @@ const Command kCommands[] = {
     {"info", RunInfo, "info DRAWING.jww"},
     {"layout", RunLayout, "layout LAYOUT.swt"},
     {"resave", RunResave, "resave IN.swt OUT.swt"},
+    {"settings", RunSettings, "settings [--registry FILE]"},
 };
 
 }  // namespace

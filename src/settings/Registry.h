@@ -47,6 +47,9 @@ class Registry {
   virtual Status flush() = 0;
   // Where the values come from, for messages (a file path, or "HKEY_CURRENT_USER").
   virtual std::string source() const = 0;
+  // Parts of the source that could not be read and were passed over, such
+  // as "line 12: unterminated string"; empty for backends without any.
+  virtual std::vector<Error> warnings() const { return {}; }
 };
 
 }  // namespace sw
