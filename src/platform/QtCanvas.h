@@ -1,0 +1,64 @@
+// Canvas over a QPainter on any QPaintDevice: the back buffer (QImage,
+// Format_RGB32), the print picture (QPicture) or a printer. Drawing is
+// aliased and follows the device conventions of render/Canvas.h; XOR pens
+// use RasterOp_SourceXorDestination where the paint engine has raster
+// operations and fall back to plain copying elsewhere (printers).
+#pragma once
+
+#include <QPainter>
+#include <vector>
+
+#include "platform/QtText.h"
+#include "render/Canvas.h"
+
+class QPaintDevice;
+
+namespace sw {
+
+class QtCanvas : public Canvas {
+ public:
+  // Begins painting on `device`; the painting ends with the canvas.
+  explicit QtCanvas(QPaintDevice& device);
+  ~QtCanvas() override;
+  QtCanvas(const QtCanvas&) = delete;
+  QtCanvas& operator=(const QtCanvas&) = delete;
+
+  // False when the device could not be painted on (a null image, say).
+  bool IsActive() const { return painter_.isActive(); }
+  // True when XOR pens really XOR on this device.
+  bool XorSupported() const { return xor_; }
+
+  void Line(PixelPoint from, PixelPoint to) override;
+  void Polyline(std::span<const PixelPoint> points) override;
+  void PolyPolyline(std::span<const PixelPoint> points,
+                    std::span<const std::int32_t> counts) override;
+  void Polygon(std::span<const PixelPoint> points) override;
+  void Rectangle(const CanvasRect& rect) override;
+  void Ellipse(const CanvasRect& rect) override;
+  void FillRect(const CanvasRect& rect, Colour color) override;
+  void SetClipRect(const CanvasRect& rect) override;
+  void ClearClip() override;
+  void TextOut(PixelPoint at, const std::string& text) override;
+
+ private:
+  // Selects the canvas pen (or none) and brush (or none) into the painter,
+  // with the pen's copy or XOR mode.
+  void Select(bool withPen, bool withBrush);
+  const QPoint* Convert(std::span<const PixelPoint> points);
+
+  QPainter painter_;
+  bool xor_ = false;
+  // What the painter holds, so that unchanged objects are not set again.
+  bool selected_ = false;
+  Pen selectedPen_;
+  Brush selectedBrush_;
+  QPainter::CompositionMode selectedMode_ = QPainter::CompositionMode_SourceOver;
+  std::vector<QPoint> buffer_;
+  std::vector<QLine> lines_;
+  QtTextCache text_;  // fonts and shaped strings of TextOut
+};
+
+// 0x00BBGGRR to QColor.
+QColor ToQColor(Colour color);
+
+}  // namespace sw

@@ -1,0 +1,189 @@
+#include "render/DrawArc.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "geometry/ArcBezier.h"
+#include "render/DrawStroke.h"
+
+namespace sw {
+
+namespace {
+
+constexpr double kTwoPi = 2 * std::numbers::pi;
+constexpr double kFullTurnSlack = 1e-6;  // rad
+
+// The arc in pixels: centre, the device box of the full ellipse (right and
+// bottom one past the last pixel, so the curve reaches the pixel of
+// cx + radius) and the radii along the first and second axis.
+struct ArcPixels {
+  PixelPoint centre;
+  CanvasRect box;
+  double rx = 0, ry = 0;
+};
+
+bool Measure(const DrawContext& ctx, const CDataEnko& arc, ArcPixels& out) {
+  const double r = std::fabs(arc.radius), f = std::fabs(arc.flatness);
+  PixelPoint tl, br;
+  if (!ToPixel(ctx, arc.cx, arc.cy, out.centre) ||
+      !ToPixel(ctx, arc.cx - r, arc.cy + r * f, tl) ||
+      !ToPixel(ctx, arc.cx + r, arc.cy - r * f, br)) {
+    return false;
+  }
+  if (!std::isfinite(arc.startAngle) || !std::isfinite(arc.arcAngle) ||
+      !std::isfinite(arc.tiltAngle)) {
+    return false;
+  }
+  out.box = CanvasRect{tl.x, tl.y, br.x + 1, br.y + 1};
+  out.rx = (br.x - tl.x) / 2.0;
+  out.ry = (br.y - tl.y) / 2.0;
+  return true;
+}
+
+// Start and sweep of the arc, the sweep made positive and at most a turn.
+void Range(const CDataEnko& arc, double& b, double& sweep) {
+  b = arc.startAngle;
+  sweep = arc.arcAngle;
+  if (sweep < 0) {
+    b += sweep;
+    sweep = -sweep;
+  }
+  sweep = std::min(sweep, kTwoPi);
+}
+
+// The pixel at parametric angle `a` of the ellipse scaled by `k`.
+IntPoint OnEllipse(const ArcPixels& px, double tilt, double a, double k) {
+  const double ux = std::cos(a) * px.rx * k, uy = std::sin(a) * px.ry * k;
+  const double X = ux * std::cos(tilt) - uy * std::sin(tilt);
+  const double Y = ux * std::sin(tilt) + uy * std::cos(tilt);
+  return IntPoint{RoundAway(px.centre.x + X), RoundAway(px.centre.y - Y)};
+}
+
+// The outline of a circle-solid shape (or of the plain arc for kind 0, 1, 7).
+TPath ShapeOutline(const CDataEnko& arc, const ArcPixels& px, int kind, double innerRatioX,
+                   double innerRatioY) {
+  TPath path;
+  const IntPoint c = ToIntPoint(px.centre);
+  const double tilt = arc.tiltAngle;
+  double b = 0, sweep = 0;
+  Range(arc, b, sweep);
+  const bool full = arc.fullCircle != 0;
+  if (full && kind != kCircleRing && kind != kCircleRingEvenWidth) {
+    ArcBezier(path, c, kTwoPi, 0, tilt, px.ry, px.rx);
+    path.CloseFigure();
+    return path;
+  }
+  if (kind == kCircleRing || kind == kCircleRingEvenWidth) {
+    if (full) sweep = kTwoPi;
+    ArcPixels inner = px;
+    inner.rx = px.rx * innerRatioX;
+    inner.ry = px.ry * innerRatioY;
+    ArcBezier(path, c, b + sweep, b, tilt, px.ry, px.rx);
+    if (path.Count() == 0) return path;
+    path.LineTo(OnEllipse(inner, tilt, b + sweep, 1.0));
+    ArcBezierBackward(path, c, b + sweep, b, tilt, inner.ry, inner.rx);
+    path.CloseFigure();
+    return path;
+  }
+  ArcBezier(path, c, b + sweep, b, tilt, px.ry, px.rx);
+  if (path.Count() == 0) return path;
+  switch (kind) {
+    case kCircleSegment:
+      path.CloseFigure();
+      break;
+    case kCircleSector:
+      path.LineTo(c);
+      path.CloseFigure();
+      break;
+    case kCircleOuter: {
+      // The end tangents meet on the bisector at 1 / cos(half sweep) radii;
+      // from a half turn on they no longer meet and the chord closes it.
+      const double half = sweep / 2;
+      if (std::cos(half) > 1e-3) path.LineTo(OnEllipse(px, tilt, b + half, 1.0 / std::cos(half)));
+      path.CloseFigure();
+      break;
+    }
+    default:
+      break;
+  }
+  return path;
+}
+
+// The drawing surface in pixels, widened by a pen width: dashes beyond it
+// cannot show. The view window always spans the whole surface.
+CanvasRect Surface(const DrawContext& ctx, int penWidth) {
+  const double s = ctx.view.ViewScale;
+  const ViewRect& w = ctx.view.ViewWindow;
+  const int m = std::max(penWidth, 1) + 1;
+  return CanvasRect{-m, -m, RoundAway((w.right - w.left) * s) + m,
+                    RoundAway((w.top - w.bottom) * s) + m};
+}
+
+void Draw(const DrawContext& ctx, Canvas& canvas, const CDataEnko& arc, bool fill, int kind,
+          double innerRadius) {
+  if (!IsEntityVisible(ctx.pen, arc.head)) return;
+  const EntityPen pen = SelectCanvasPen(ctx, canvas, arc.head);
+  ArcPixels px;
+  if (!Measure(ctx, arc, px)) return;
+  const bool fillArea = fill && kind != kCircleCircumference;
+  Brush brush = canvas.GetBrush();
+  brush.style = fillArea ? BrushStyle::Solid : BrushStyle::Clear;
+  if (fillArea) brush.color = pen.color;
+  canvas.SetBrush(brush);
+
+  const int t = arc.head.penStyle;
+  if (t >= 10) return;
+  const bool dashed = t >= 2;
+  const StyleTables& st = *ctx.pen.styles;
+  const DashPattern& pattern = ctx.pen.printing ? st.PrintPattern[static_cast<std::size_t>(t)]
+                                                : st.ScreenPattern[static_cast<std::size_t>(t)];
+
+  const bool shape = fillArea && kind >= kCircleSegment && kind <= kCircleRingEvenWidth;
+  if (!shape && arc.fullCircle != 0 && arc.tiltAngle == 0) {
+    if (!dashed) {
+      canvas.Ellipse(px.box);
+    } else {
+      TPath path;
+      EllipsePath(path, px.box.left, px.box.top, px.box.right, px.box.bottom);
+      StrokePathDashed(canvas, path.Flattened(), pattern, pen.color, pen.width, true,
+                       Surface(ctx, pen.width));
+    }
+    return;
+  }
+
+  double ratioX = 0, ratioY = 0;
+  if (kind == kCircleRing || kind == kCircleRingEvenWidth) {
+    const double r = std::fabs(arc.radius);
+    const double in = std::clamp(std::fabs(innerRadius), 0.0, r);
+    ratioX = r > 0 ? in / r : 0;
+    if (kind == kCircleRing) {
+      ratioY = ratioX;
+    } else {
+      // The band r - in is as wide across the second axis as the first.
+      const double band = (r - in) * ctx.view.ViewScale;
+      ratioY = px.ry > 0 ? std::max(0.0, (px.ry - band) / px.ry) : 0;
+    }
+  }
+  const TPath flat = ShapeOutline(arc, px, kind, ratioX, ratioY).Flattened();
+  if (dashed) {
+    StrokePathDashed(canvas, flat, pattern, pen.color, pen.width, true, Surface(ctx, pen.width));
+  } else if (fillArea) {
+    FillPath(canvas, flat);
+  } else {
+    StrokePath(canvas, flat);
+  }
+}
+
+}  // namespace
+
+void DrawArc(const DrawContext& ctx, Canvas& canvas, const CDataEnko& arc, bool fill) {
+  Draw(ctx, canvas, arc, fill, kCircleNone, 0);
+}
+
+void DrawArcShape(const DrawContext& ctx, Canvas& canvas, const CDataEnko& arc, int kind,
+                  double innerRadius) {
+  Draw(ctx, canvas, arc, true, kind, innerRadius);
+}
+
+}  // namespace sw
