@@ -4,13 +4,19 @@
 #pragma once
 
 #include "jww/Drawing.h"
+#include "edit/ToolMode.h"
 #include "layout/Document.h"
+#include "render/Styles.h"
+#include "render/View.h"
 
 namespace sw {
 
 struct Workspace {
   JWWDrawing drawing;
   LayoutDocument document;
+  ViewState view;
+  StyleTables styles = InitialStyleTables();
+  ToolState tool;
 };
 
 }  // namespace sw

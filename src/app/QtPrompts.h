@@ -1,0 +1,40 @@
+// The prompts of the commands answered with the real dialogs: QMessageBox,
+// the layout-name dialog, QFileDialog and QPrintDialog.
+#pragma once
+
+#include <QString>
+
+#include "edit/Prompts.h"
+
+class QPrinter;
+class QWidget;
+
+namespace sw {
+
+class TDlgLayoutName;
+
+// "Description(*.EXT)|*.EXT" as a Qt name filter: "Description(*.EXT)".
+QString QtFilter(const std::string& filter);
+
+class QtPrompts : public Prompts {
+ public:
+  // Dialogs are centred on `parent`; `printer` is set up by printSetup().
+  QtPrompts(QWidget* parent, QPrinter* printer) : parent_(parent), printer_(printer) {}
+  void setLayoutNameDialog(TDlgLayoutName* dialog) { layoutName_ = dialog; }
+
+  Answer message(MessageKind kind, MessageButtons buttons, const std::string& text) override;
+  bool layoutName(const std::string& caption) override;
+  std::optional<std::string> openFileName(const FileDialogOptions& options) override;
+  std::optional<std::string> saveFileName(const FileDialogOptions& options) override;
+  std::optional<PrinterPage> printSetup() override;
+  void pause(int ms) override;
+
+ private:
+  std::optional<std::string> fileName(const FileDialogOptions& options, bool save);
+
+  QWidget* parent_;
+  QPrinter* printer_;
+  TDlgLayoutName* layoutName_ = nullptr;
+};
+
+}  // namespace sw

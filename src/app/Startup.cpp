@@ -1,0 +1,49 @@
+#include "app/Startup.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include "app/LayoutNameDialog.h"
+#include "app/MainWindow.h"
+#include "app/PrintScaleDialog.h"
+#include "app/SettingsDialog.h"
+#include "edit/Commands.h"
+#include "settings/JwcadSettings.h"
+
+namespace sw {
+
+AppWindows::~AppWindows() {
+  // The dialogs are children of the main window and go with it, before the
+  // registries they read.
+  form1.reset();
+}
+
+void ShowStartupError(const std::string& text) {
+  QMessageBox box(QMessageBox::Critical, "Sheetwright", QString::fromStdString(text), QMessageBox::Ok);
+  box.setObjectName("MessageBox");
+  box.exec();
+}
+
+std::unique_ptr<AppWindows> CreateAppWindows(const EnvLookup& env, const StartupMessage& message) {
+  Result<std::unique_ptr<Registry>> jwcad = OpenJwcadRegistry(env);
+  if (!jwcad || !jwcad.value() || !jwcad.value()->keyExists(kJwcadRootKey)) {
+    message(kMsgNoJwcad);
+    return nullptr;
+  }
+  auto app = std::make_unique<AppWindows>();
+  app->jwcad = std::move(jwcad.value());
+  if (Result<std::unique_ptr<Registry>> own = OpenOwnRegistry(env); own) {
+    app->own = std::move(own.value());
+  } else {
+    message("設定ファイルを読み込めません。設定とウィンドウの位置は保存されません。\n" + Describe(own.error()));
+  }
+  app->form1 = std::make_unique<TForm1>(app->own.get());
+  app->pagesDlg = new TPagesDlg(*app->form1, app->jwcad.get(), app->own.get());
+  if (const std::string problems = app->pagesDlg->importProblems(); !problems.empty()) message(problems);
+  app->dlgLayoutName = new TDlgLayoutName(*app->form1);
+  app->dlgPBairitu = new TdlgPBairitu(*app->form1);
+  app->form1->attachDialogs(app->pagesDlg, app->dlgLayoutName, app->dlgPBairitu);
+  return app;
+}
+
+}  // namespace sw
