@@ -1,12 +1,30 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs the program on the bundled example.
+# Installs what is missing, builds, and starts Sheetwright on the bundled
+# example (examples/: Jw_cad settings, a drawing and a two-sheet layout).
+# Without a display it renders the example's sheets to PNG and PDF with
+# sheetwright-cli instead and prints their paths.
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j "$(nproc)" --target sheetwright-cli sw-make-example
-out=build/example
+cmake --build build -j "$(nproc)" --target sheetwright sheetwright-cli
+
+# The example stands in for Jw_cad's own settings unless the caller names some.
+export SHEETWRIGHT_JWCAD_REGISTRY="${SHEETWRIGHT_JWCAD_REGISTRY:-$PWD/examples/jwcad-settings.reg}"
+
+if [[ -n "${DISPLAY:-}" || -n "${WAYLAND_DISPLAY:-}" ]]; then
+  echo "Sheetwright: open examples/sample.swt with 開く, or load examples/sample.jww with 読込."
+  cd examples
+  exec ../build/src/app/sheetwright
+fi
+
+out=build/example-output
 mkdir -p "$out"
-build/examples/sw-make-example "$out"
-echo "Example drawing: $out/sample.jww"
-build/src/cli/sheetwright-cli info "$out/sample.jww"
+cli=build/src/cli/sheetwright-cli
+for sheet in 0 1; do
+  "$cli" render examples/sample.swt "$out/sheet$sheet.png" --sheet "$sheet"
+  "$cli" print examples/sample.swt "$out/sheet$sheet.pdf" --sheet "$sheet"
+  echo "sheet $sheet: $out/sheet$sheet.png $out/sheet$sheet.pdf"
+done
+"$cli" render examples/sample.jww "$out/drawing.png"
+echo "drawing: $out/drawing.png"

@@ -7,7 +7,9 @@ packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   qt6-base-dev libgl-dev
+  qt6-translations-l10n  # qtbase_ja: the buttons of Qt's own dialogs in Japanese
   fonts-ipafont-gothic fonts-ipafont-mincho
+  poppler-utils  # pdftoppm: the tests read printed pages back
   xvfb xauth
 )
 if [ "${SW_WITH_FUZZ:-0}" = 1 ]; then packages+=(clang libclang-rt-dev); fi

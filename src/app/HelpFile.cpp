@@ -23,9 +23,25 @@ QString FindHelpFile() {
   return {};
 }
 
-void OpenHelpFile(const QString& path) {
-  if (path.isEmpty()) return;
-  QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-}
+#ifndef _WIN32
+namespace {
+
+// The manual in the desktop's browser.
+class ManualHelp : public HelpLibrary {
+ public:
+  ManualHelp() : path_(FindHelpFile()) {}
+  QString target() const override { return path_; }
+  void showContents(QWidget*) const override {
+    if (!path_.isEmpty()) QDesktopServices::openUrl(QUrl::fromLocalFile(path_));
+  }
+
+ private:
+  QString path_;
+};
+
+}  // namespace
+
+std::unique_ptr<HelpLibrary> HelpLibrary::Load() { return std::make_unique<ManualHelp>(); }
+#endif
 
 }  // namespace sw

@@ -25,7 +25,7 @@
 #include "app/HelpFile.h"
 #include "app/PaintBox.h"
 #include "app/QtPrompts.h"
-#include "app/SheetRedraw.h"
+#include "render/Redraw.h"
 #include "core/Cp932.h"
 #include "edit/Commands.h"
 #include "layout/Operations.h"
@@ -89,8 +89,8 @@ TForm1::TForm1(Registry* own) : own_(own), ownPrompts_(std::make_unique<QtPrompt
   resize(1024, 800);
   // 2. The stored placement and toolbar positions.
   RestorePlacement();
-  // 3. The help file.
-  helpFile_ = FindHelpFile();
+  // 3. The help library.
+  help_ = HelpLibrary::Load();
   ActivateLayouts(this);
   // 4. The back buffer, three times the drawing area each way.
   BackBuffer = QImage(3 * PaintBox1->width(), 3 * PaintBox1->height(), QImage::Format_RGB32);
@@ -139,8 +139,11 @@ TForm1::~TForm1() {
   qApp->removeEventFilter(this);
   TreeView2->clear();
   ws_.drawing.JWWBlocks.clear();
+  help_.reset();
   BackBuffer = QImage();
 }
+
+QString TForm1::helpFile() const { return help_ ? help_->target() : QString(); }
 
 void TForm1::attachDialogs(TPagesDlg* pages, TDlgLayoutName* layoutName, TdlgPBairitu* printScale) {
   pages_ = pages;
@@ -170,13 +173,14 @@ void TForm1::firstIdle() {
 void TForm1::RedrawSheet() {
   if (BackBuffer.isNull()) return;
   QtCanvas canvas(BackBuffer);
-  DrawBackgroundAndPaperOutline(ws_.view, ws_.styles, canvas, BackBuffer.width(), BackBuffer.height());
+  sw::RedrawSheet(canvas, ws_.view, SheetSource{ws_.drawing, ws_.document, ws_.styles}, ws_.redraw);
 }
 
 void TForm1::PaintBox1Paint(QImage& screen) {
   QPainter p(&screen);
   p.setCompositionMode(QPainter::CompositionMode_Source);
   p.drawImage(-PaintBox1->width(), -PaintBox1->height(), BackBuffer);
+  ws_.redraw.Painted = true;
 }
 
 void TForm1::PaintBox1Resize(int width, int height) {

@@ -30,6 +30,7 @@ class QCheckBox;
 
 namespace sw {
 
+class HelpLibrary;
 class TControlBar;
 class TPaintBox;
 class TPagesDlg;
@@ -73,8 +74,8 @@ class TForm1 : public QMainWindow {
   QTabBar* tabs() const { return TabControl1; }
   QTreeWidget* frameTree() const { return TreeView1; }
   QComboBox* outputScaleList() const { return ComboBox1; }
-  // Where the help command opens the manual; empty when there is none.
-  QString helpFile() const { return helpFile_; }
+  // What the help command opens; empty when it does nothing.
+  QString helpFile() const;
 
   // Window placement and toolbar positions under the own keys.
   void StorePlacement();
@@ -120,11 +121,12 @@ class TForm1 : public QMainWindow {
   Prompts* prompts_ = nullptr;
   QPrinter printer_;
   QImage BackBuffer;
-  QString helpFile_;
+  std::unique_ptr<HelpLibrary> help_;
   bool firstIdleDone_ = false;
   bool destroying_ = false;
   // The outer rectangle to reach once the window frame is known.
   QRect pendingOuter_;
+  bool pendingMaximized_ = false;  // the stored placement was maximised
   bool outerFixed_ = false;
 
   TPagesDlg* pages_ = nullptr;

@@ -73,7 +73,7 @@ void TForm1::runCommand(Cmd c) {
       }
       break;
     case Cmd::Contents1:
-      OpenHelpFile(helpFile_);
+      if (help_) help_->showContents(this);
       break;
     case Cmd::About1:
       showAbout();

@@ -41,12 +41,19 @@ bool OnAScreen(const QRect& r) {
 
 void TForm1::StorePlacement() {
   if (!own_) return;
+  const Qt::WindowStates state = windowState();
   WindowPlacement p;
-  p.showCmd = isMaximized() ? kShowMaximized : isMinimized() ? kShowMinimized : kShowNormal;
-  const QRect client = p.showCmd == kShowNormal ? geometry() : normalGeometry();
+  p.showCmd = isMinimized() ? kShowMinimized : isMaximized() ? kShowMaximized : kShowNormal;
+  if (p.showCmd == kShowMinimized && (state & Qt::WindowMaximized)) p.flags |= kRestoreToMaximized;
+  // The frame around the client area, as it is now.
   const QRect g = geometry(), f = frameGeometry();
-  const QRect outer = client.adjusted(f.left() - g.left(), f.top() - g.top(), f.right() - g.right(),
-                                      f.bottom() - g.bottom());
+  const QMargins frame(g.left() - f.left(), g.top() - f.top(), f.right() - g.right(), f.bottom() - g.bottom());
+  if (p.showCmd == kShowMaximized) {
+    p.maxX = f.left();
+    p.maxY = f.top();
+  }
+  const QRect normal = p.showCmd == kShowNormal || normalGeometry().isEmpty() ? g : normalGeometry();
+  const QRect outer = normal.marginsAdded(frame);
   p.left = outer.left();
   p.top = outer.top();
   p.right = outer.right() + 1;
@@ -72,7 +79,8 @@ void TForm1::RestorePlacement() {
         move(outer.topLeft());
         resize(outer.size());
       }
-      if (p->showCmd == kShowMaximized) setWindowState(windowState() | Qt::WindowMaximized);
+      // Maximised once shown, over the normal size set then.
+      pendingMaximized_ = RestoresMaximized(*p);
     }
   }
   // A toolbar keeps its designed position unless both its values are stored.
@@ -91,6 +99,7 @@ void TForm1::showEvent(QShowEvent* event) {
   const QSize frame = frameGeometry().size() - geometry().size();
   if (!isMaximized() && (frame.width() > 0 || frame.height() > 0))
     resize(pendingOuter_.size() - frame);
+  if (pendingMaximized_) setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 }  // namespace sw

@@ -1,6 +1,6 @@
 #include "app/QtPrompts.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QAbstractButton>
@@ -18,6 +18,20 @@ QString QtFilter(const std::string& filter) {
   return QString::fromStdString(bar == std::string::npos ? filter : filter.substr(0, bar));
 }
 
+namespace {
+
+// The window a box belongs over: the open modal dialog, else the active
+// window of the program (a dialog shown without being modal), else `main`.
+// A box owned by the main window could hide behind the stay-on-top name
+// dialog that asked for it.
+QWidget* Owner(QWidget* main) {
+  if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+  if (QWidget* active = QApplication::activeWindow()) return active;
+  return main;
+}
+
+}  // namespace
+
 Answer QtPrompts::message(MessageKind kind, MessageButtons buttons, const std::string& text) {
   const QMessageBox::Icon icon = kind == MessageKind::Error     ? QMessageBox::Critical
                                  : kind == MessageKind::Warning ? QMessageBox::Warning
@@ -25,7 +39,7 @@ Answer QtPrompts::message(MessageKind kind, MessageButtons buttons, const std::s
   QMessageBox::StandardButtons set = QMessageBox::Ok;
   if (buttons == MessageButtons::YesNo) set = QMessageBox::Yes | QMessageBox::No;
   if (buttons == MessageButtons::YesNoCancel) set = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-  QMessageBox box(icon, "Sheetwright", QString::fromStdString(text), set, parent_);
+  QMessageBox box(icon, "Sheetwright", QString::fromStdString(text), set, Owner(parent_));
   box.setObjectName("MessageBox");
   box.setTextFormat(Qt::PlainText);
   const std::pair<QMessageBox::StandardButton, const char*> captions[] = {

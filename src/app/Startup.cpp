@@ -1,7 +1,10 @@
 #include "app/Startup.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QLibraryInfo>
 #include <QMessageBox>
+#include <QTranslator>
 
 #include "app/LayoutNameDialog.h"
 #include "app/MainWindow.h"
@@ -44,6 +47,30 @@ std::unique_ptr<AppWindows> CreateAppWindows(const EnvLookup& env, const Startup
   app->dlgPBairitu = new TdlgPBairitu(*app->form1);
   app->form1->attachDialogs(app->pagesDlg, app->dlgLayoutName, app->dlgPBairitu);
   return app;
+}
+
+bool LoadQtJapanese(QTranslator& translator, const QString& folder) {
+  if (!QFileInfo(folder + "/qtbase_ja.qm").isFile()) return false;
+  return translator.load("qtbase_ja", folder);
+}
+
+QString QtTranslationsFolder() { return QLibraryInfo::path(QLibraryInfo::TranslationsPath); }
+
+int RunApplication(const EnvLookup& env, const StartupMessage& message) {
+  QApplication::setApplicationName("Sheetwright");
+  QApplication::setQuitOnLastWindowClosed(false);
+  QTranslator qtJapanese;
+  const bool translated = LoadQtJapanese(qtJapanese, QtTranslationsFolder());
+  if (translated) QApplication::installTranslator(&qtJapanese);
+
+  int status = 1;
+  if (std::unique_ptr<AppWindows> windows = CreateAppWindows(env, message)) {
+    QObject::connect(windows->form1.get(), &TForm1::closed, qApp, &QApplication::quit, Qt::QueuedConnection);
+    windows->form1->show();
+    status = QApplication::exec();
+  }
+  if (translated) QApplication::removeTranslator(&qtJapanese);
+  return status;
 }
 
 }  // namespace sw

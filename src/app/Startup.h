@@ -9,6 +9,9 @@
 #include "settings/Registry.h"
 #include "settings/RegistryLocation.h"
 
+class QString;
+class QTranslator;
+
 namespace sw {
 
 class TForm1;
@@ -39,5 +42,18 @@ void ShowStartupError(const std::string& text);
 // be converted, are reported with `message`; without a readable own file the
 // program runs without storing anything.
 std::unique_ptr<AppWindows> CreateAppWindows(const EnvLookup& env, const StartupMessage& message);
+
+// Loads Qt's own Japanese texts (qtbase_ja, the standard buttons of the
+// file, colour and print dialogs) from `folder`; false, and nothing
+// changes, when the file is not there.
+bool LoadQtJapanese(QTranslator& translator, const QString& folder);
+// The folder Qt keeps its translations in.
+QString QtTranslationsFolder();
+
+// The program: Qt's Japanese texts when present, the start-up check and the
+// four windows, then the message loop until the main window has closed.
+// Needs a QApplication. Returns the exit status: 1 when start-up refused
+// (no window was created), else the message loop's status.
+int RunApplication(const EnvLookup& env, const StartupMessage& message);
 
 }  // namespace sw

@@ -4,6 +4,7 @@
 
 #include "cli/Commands.h"
 #include "cli/Json.h"
+#include "cli/SheetInput.h"
 #include "render/Styles.h"
 #include "settings/JwcadSettings.h"
 #include "settings/RegistryLocation.h"
@@ -65,14 +66,7 @@ int RunSettings(const Args& args) {
   } else if (!args.empty()) {
     return ReportUsage(usage);
   }
-  EnvLookup process = ProcessEnvironment();
-  EnvLookup env = process;
-  if (!registryFile.empty()) {
-    env = [process, registryFile](std::string_view name) -> std::optional<std::string> {
-      if (name == "SHEETWRIGHT_JWCAD_REGISTRY") return registryFile;
-      return process(name);
-    };
-  }
+  const EnvLookup env = EnvWithRegistry(registryFile);
   auto jwcad = OpenJwcadRegistry(env);
   if (!jwcad) {
     std::fprintf(stderr, "%s: %s\n", registryFile.empty() ? "settings" : registryFile.c_str(),

@@ -15,6 +15,8 @@ int RunInfo(const Args& args);
 int RunLayout(const Args& args);
 int RunResave(const Args& args);
 int RunSettings(const Args& args);
+int RunRender(const Args& args);
+int RunPrint(const Args& args);
 
 // Prints "FILE: byte N: problem" (or "FILE: problem") on stderr; returns 1.
 int ReportBadInput(const std::string& file, const Error& e);

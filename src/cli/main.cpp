@@ -1,4 +1,5 @@
 // sheetwright-cli: the headless tool. See README for the subcommands.
+#include <QGuiApplication>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -19,10 +20,19 @@ int ReportUsage(const char* usage) {
 
 namespace {
 
+// Qt's notes meant for desktop sessions are noise for a headless tool; every
+// other message goes to stderr as usual.
+void FilterQtMessages(QtMsgType type, const QMessageLogContext& context, const QString& msg) {
+  if (type == QtWarningMsg && msg.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+    return;
+  std::fprintf(stderr, "%s\n", qUtf8Printable(qFormatLogMessage(type, context, msg)));
+}
+
 struct Command {
   const char* name;
   int (*run)(const Args&);
   const char* usage;
+  bool painting = false;  // draws with Qt: needs the GUI application object
 };
 
 const Command kCommands[] = {
@@ -30,6 +40,9 @@ const Command kCommands[] = {
     {"layout", RunLayout, "layout LAYOUT.swt"},
     {"resave", RunResave, "resave IN.swt OUT.swt"},
     {"settings", RunSettings, "settings [--registry FILE]"},
+    {"render", RunRender, "render IN.(swt|jww) OUT.png [--sheet N] [--size WxH] [--registry FILE]", true},
+    {"print", RunPrint,
+     "print IN.(swt|jww) OUT.pdf [--sheet N] [--scale PERCENT] [--page A0..A4] [--registry FILE]", true},
 };
 
 }  // namespace
@@ -39,7 +52,14 @@ int main(int argc, char** argv) {
   using namespace sw::cli;
   if (argc >= 2) {
     for (const Command& c : kCommands) {
-      if (std::strcmp(argv[1], c.name) == 0) return c.run(Args(argv + 2, argv + argc));
+      if (std::strcmp(argv[1], c.name) != 0) continue;
+      if (!c.painting) return c.run(Args(argv + 2, argv + argc));
+      // Fonts and painting need the application object; the tool never shows
+      // a window, so it needs no display.
+      if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+      qInstallMessageHandler(FilterQtMessages);
+      QGuiApplication app(argc, argv);
+      return c.run(Args(argv + 2, argv + argc));
     }
   }
   std::fprintf(stderr, "usage:\n");

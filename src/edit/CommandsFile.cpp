@@ -114,7 +114,7 @@ bool NewCommand(Workspace& ws, ShellState& shell, Prompts& prompts) {
 
   ws.tool.Modified = false;
   ws.tool.BaseLoaded = false;
-  ws.tool.BaseShown = 0;
+  ws.redraw.BackdropMode = 0;
   ws.tool.LayoutFileName.clear();
   ws.tool.ToolMode = kModeIdle;
 
@@ -144,8 +144,7 @@ bool OpenLayoutFile(Workspace& ws, ShellState& shell, Prompts& prompts, const st
   const std::string baseUtf8 = Cp932ToUtf8(ws.document.head.baseFile);
   const fs::path base = NativePathFromCp932(ws.document.head.baseFile);
   if (ws.document.head.baseFile.empty() || !FileExists(base)) {
-    prompts.message(MessageKind::Information, MessageButtons::Ok,
-                    std::string(kMsgBaseMissing) + "\n" + baseUtf8);
+    prompts.message(MessageKind::Error, MessageButtons::Ok, std::string(kMsgBaseMissing) + "\n" + baseUtf8);
     AbandonOpen(ws, shell, prompts, paperBefore);
     ModeReset(ws, shell);
     return false;
@@ -167,7 +166,7 @@ bool OpenLayoutFile(Workspace& ws, ShellState& shell, Prompts& prompts, const st
   ApplyEnabling(shell, EnableMoment::AfterOpenLayout);
 
   const CLayMain& sheet = CurrentSheet(ws);
-  ws.tool.BaseShown = !sheet.shown.empty() && sheet.shown[0] ? 1 : 0;
+  ws.redraw.BackdropMode = !sheet.shown.empty() && sheet.shown[0] ? 1 : 0;
   shell.title = TitleFor(path);
   shell.status0 = kBaseFilePrefix + baseUtf8;
   const CLayCount& frame = sheet.frames[static_cast<std::size_t>(sheet.selectedFrame)];
@@ -206,7 +205,7 @@ bool LoadBaseFile(Workspace& ws, ShellState& shell, Prompts& prompts, const std:
 
   ws.tool.BaseLoaded = true;
   ApplyEnabling(shell, EnableMoment::AfterLoadBase);
-  ws.tool.BaseShown = 1;
+  ws.redraw.BackdropMode = 1;
   ShowPaper(ws, shell);
   RedrawAll(shell);
   return true;

@@ -35,7 +35,10 @@ constexpr Cmd kFrameTools[] = {Cmd::LayShikaku, Cmd::LayLine, Cmd::LayDelLine, C
 
 std::string TitleFor(const std::string& layoutFileName) {
   if (layoutFileName.empty()) return "Sheetwright";
-  return std::filesystem::path(layoutFileName).filename().string() + " - Sheetwright";
+  // The path is UTF-8 text on every platform; so is the title.
+  const std::u8string name =
+      std::filesystem::path(std::u8string(layoutFileName.begin(), layoutFileName.end())).filename().u8string();
+  return std::string(name.begin(), name.end()) + " - Sheetwright";
 }
 
 void ApplyEnabling(ShellState& shell, EnableMoment moment) {

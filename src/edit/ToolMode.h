@@ -42,8 +42,6 @@ struct ToolState {
   std::string LayoutFileName;      // native path of the layout file; empty until saved or opened
   std::int32_t SaveAsResult = kSaveAsNone;
   bool TransformHandles = false;   // the transform handles are shown
-  // The base-drawing-shown value the sheet redraw reads (mirror of shown[0]).
-  std::int32_t BaseShown = 0;
 
   // Pointer fields the shell resets (Esc) and the name dialog reads: a press
   // is being tracked, a rubber band is drawn, and the two points of the edit

@@ -6,6 +6,7 @@
 #include "jww/Drawing.h"
 #include "edit/ToolMode.h"
 #include "layout/Document.h"
+#include "render/Redraw.h"
 #include "render/Styles.h"
 #include "render/View.h"
 
@@ -17,6 +18,7 @@ struct Workspace {
   ViewState view;
   StyleTables styles = InitialStyleTables();
   ToolState tool;
+  RedrawState redraw;
 };
 
 }  // namespace sw

@@ -10,8 +10,6 @@ QColor ToQColor(Colour c) {
                 static_cast<int>((c >> 16) & 0xFF));
 }
 
-namespace {
-
 // A pen of width 0 or 1 is the one-pixel cosmetic pen; its flat cap leaves
 // out the last pixel of a line as the device does. Wider pens are geometric,
 // centred on the path, with round joins.
@@ -28,6 +26,8 @@ QPen ToQPen(const Pen& pen) {
   q.setJoinStyle(Qt::RoundJoin);
   return q;
 }
+
+namespace {
 
 struct Norm {
   int l, t, r, b;

@@ -61,4 +61,7 @@ class QtCanvas : public Canvas {
 // 0x00BBGGRR to QColor.
 QColor ToQColor(Colour color);
 
+// The painter pen of a canvas pen (QPen::NoPen for a clear one).
+QPen ToQPen(const Pen& pen);
+
 }  // namespace sw

@@ -9,29 +9,10 @@
 namespace sw {
 namespace {
 
-// The dimension line cut to the view window (grey backdrop pass) or to the
-// frame and then, moved by the frame's offset, to the view window. False
-// when nothing is left.
-bool ClipDimensionLine(const DrawContext& ctx, double& x1, double& y1, double& x2, double& y2) {
-  const ClipRect window = WindowClip(ctx.view);
-  if (ctx.pen.backdrop) return ClipSegment(x1, y1, x2, y2, window) != kClipOutside;
-  if (ClipSegment(x1, y1, x2, y2, ctx.frameClip) == kClipOutside) return false;
-  double mx1 = x1 + ctx.dx, my1 = y1 - ctx.dy, mx2 = x2 + ctx.dx, my2 = y2 - ctx.dy;
-  const int moved = ClipSegment(mx1, my1, mx2, my2, window);
-  if (moved == kClipOutside) return false;
-  if (moved == kClipMoved) {
-    x1 = mx1 - ctx.dx;
-    y1 = my1 + ctx.dy;
-    x2 = mx2 - ctx.dx;
-    y2 = my2 + ctx.dy;
-  }
-  return true;
-}
-
 void DrawDimensionLine(const DrawContext& ctx, Canvas& canvas, const CDataSen& line) {
   SelectCanvasPen(ctx, canvas, line.head);
   double x1 = line.x1, y1 = line.y1, x2 = line.x2, y2 = line.y2;
-  if (!ClipDimensionLine(ctx, x1, y1, x2, y2)) return;
+  if (!ClipSegmentForFrame(ctx, x1, y1, x2, y2)) return;
   PixelPoint p, q;
   if (!ToPixel(ctx, x1, y1, p) || !ToPixel(ctx, x2, y2, q)) return;
   canvas.Line(p, q);

@@ -120,6 +120,24 @@ CanvasRect Surface(const DrawContext& ctx, int penWidth) {
                     RoundAway((w.top - w.bottom) * s) + m};
 }
 
+// True when nothing of the arc, a pen width around it, can show: its
+// bounding square misses the frame (drawing mm) or, moved by the frame's
+// offset, the view window; in the grey backdrop pass, the view window. Only
+// a shortcut: the frame's clip region hides the same.
+bool OutOfSight(const DrawContext& ctx, const CDataEnko& arc, int penWidth) {
+  const double s = ctx.view.ViewScale;
+  const double margin = s > 0 ? (std::max(penWidth, 1) + 1) / s : 0;
+  const double r = std::fabs(arc.radius) * std::max(1.0, std::fabs(arc.flatness)) + margin;
+  if (!std::isfinite(r) || !std::isfinite(arc.cx) || !std::isfinite(arc.cy)) return false;
+  const ClipRect window = WindowClip(ctx.view);
+  if (ctx.pen.backdrop)
+    return RectOutside(window, arc.cx - r, arc.cy - r, arc.cx + r, arc.cy + r) == kClipOutside;
+  if (RectOutside(ctx.frameClip, arc.cx - r, arc.cy - r, arc.cx + r, arc.cy + r) == kClipOutside)
+    return true;
+  const double x = arc.cx + ctx.dx, y = arc.cy - ctx.dy;
+  return RectOutside(window, x - r, y - r, x + r, y + r) == kClipOutside;
+}
+
 void Draw(const DrawContext& ctx, Canvas& canvas, const CDataEnko& arc, bool fill, int kind,
           double innerRadius) {
   if (!IsEntityVisible(ctx.pen, arc.head)) return;
@@ -133,7 +151,7 @@ void Draw(const DrawContext& ctx, Canvas& canvas, const CDataEnko& arc, bool fil
   canvas.SetBrush(brush);
 
   const int t = arc.head.penStyle;
-  if (t >= 10) return;
+  if (t >= 10 || OutOfSight(ctx, arc, pen.width)) return;
   const bool dashed = t >= 2;
   const StyleTables& st = *ctx.pen.styles;
   const DashPattern& pattern = ctx.pen.printing ? st.PrintPattern[static_cast<std::size_t>(t)]

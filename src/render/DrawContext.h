@@ -28,6 +28,12 @@ struct DrawContext {
 // The view window as a clip rectangle (paper mm).
 ClipRect WindowClip(const ViewState& view);
 
+// Cuts a segment (drawing mm, in place) as lines are cut for the frame being
+// drawn: to the view window in the grey backdrop pass; otherwise to the frame
+// and then, moved by the frame's offset, to the view window (the ends moved
+// back by the offset when that cut them). False when nothing is left.
+bool ClipSegmentForFrame(const DrawContext& ctx, double& x1, double& y1, double& x2, double& y2);
+
 // Drawing point (x, y) to a pixel through ToScreen. False, and nothing
 // written, when a coordinate is not finite or the pixel would lie beyond
 // +-1e9, where integer pixels stop being meaningful.

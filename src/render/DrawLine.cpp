@@ -8,27 +8,6 @@
 
 namespace sw {
 
-namespace {
-
-// Clips the segment for the frame being drawn; false when nothing is left.
-bool ClipForFrame(const DrawContext& ctx, double& x1, double& y1, double& x2, double& y2) {
-  const ClipRect window = WindowClip(ctx.view);
-  if (ctx.pen.backdrop) return ClipSegment(x1, y1, x2, y2, window) != kClipOutside;
-  if (ClipSegment(x1, y1, x2, y2, ctx.frameClip) == kClipOutside) return false;
-  double mx1 = x1 + ctx.dx, my1 = y1 - ctx.dy, mx2 = x2 + ctx.dx, my2 = y2 - ctx.dy;
-  const int r2 = ClipSegment(mx1, my1, mx2, my2, window);
-  if (r2 == kClipOutside) return false;
-  if (r2 == kClipMoved) {
-    x1 = mx1 - ctx.dx;
-    y1 = my1 + ctx.dy;
-    x2 = mx2 - ctx.dx;
-    y2 = my2 + ctx.dy;
-  }
-  return true;
-}
-
-}  // namespace
-
 std::vector<PixelPoint> RandomLinePoints(PixelPoint p, PixelPoint q, double unit,
                                          double amplitude, const std::string& bits) {
   const double ddx = static_cast<double>(q.x) - p.x, ddy = static_cast<double>(q.y) - p.y;
@@ -63,7 +42,7 @@ void DrawLine(const DrawContext& ctx, Canvas& canvas, const CDataSen& line) {
   double x1 = line.x1, y1 = line.y1, x2 = line.x2, y2 = line.y2;
   // Clipping would turn an endless coordinate into a finite one.
   if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) return;
-  if (!ClipForFrame(ctx, x1, y1, x2, y2)) return;
+  if (!ClipSegmentForFrame(ctx, x1, y1, x2, y2)) return;
 
   const EntityPen pen = SelectCanvasPen(ctx, canvas, line.head);
   Brush brush = canvas.GetBrush();

@@ -46,6 +46,9 @@ struct NameDialogCase {
   int frameHigh;
 };
 
+// Test names show the case's name, not its bytes.
+void PrintTo(const NameDialogCase& c, std::ostream* os) { *os << c.name; }
+
 class LayoutNameDialogRules : public ::testing::TestWithParam<NameDialogCase> {};
 
 TEST_P(LayoutNameDialogRules, CheckTheNameAndStayOpenAfterAMessage) {
@@ -165,6 +168,12 @@ struct PercentCase {
   bool closes;
   double percent;  // CustomPrintPercent afterwards (was 100)
 };
+
+// Test names show the text typed (ASCII only, so that the names stay plain).
+void PrintTo(const PercentCase& c, std::ostream* os) {
+  const std::string text = c.text;
+  *os << "text " << (text.empty() ? std::string("(empty)") : text);
+}
 
 class PrintScaleDialogRules : public ::testing::TestWithParam<PercentCase> {};
 

@@ -88,6 +88,81 @@ TEST(Persistence, ClosingStoresThePlacementAndTheEightToolbarValues) {
   EXPECT_EQ(again.form().toolBar(4)->pos(), QPoint(300, 2));
 }
 
+// --- the record filled from the window's state, and restored ---
+
+enum class WindowShown { Normal, Maximized, Minimized, MinimizedFromMaximized };
+
+struct StateCase {
+  const char* name;
+  WindowShown shown;
+  std::uint32_t showCmd;
+  std::uint32_t flags;
+  bool maxPosition;       // the maximised position is stored
+  bool comesBackMaximized;
+};
+
+void PrintTo(const StateCase& c, std::ostream* os) { *os << c.name; }
+
+class PlacementStates : public ::testing::TestWithParam<StateCase> {};
+
+TEST_P(PlacementStates, AreStoredAndRestored) {
+  const StateCase& c = GetParam();
+  AppScratch scratch;
+  const QRect normal(150, 120, 900, 700);  // client area
+  QRect outer;                             // with the window frame
+  QPoint maximizedAt;
+  {
+    TestApp app(scratch);
+    ASSERT_NE(app.windows, nullptr);
+    app.form().setGeometry(normal);
+    test::Settle();
+    outer = app.form().frameGeometry();
+    if (c.shown == WindowShown::Maximized || c.shown == WindowShown::MinimizedFromMaximized) {
+      app.form().setWindowState(Qt::WindowMaximized);
+      test::Settle();
+      ASSERT_TRUE(app.form().isMaximized());
+      maximizedAt = app.form().frameGeometry().topLeft();
+    }
+    if (c.shown == WindowShown::Minimized || c.shown == WindowShown::MinimizedFromMaximized) {
+      app.form().setWindowState(app.form().windowState() | Qt::WindowMinimized);
+      test::Settle();
+      ASSERT_TRUE(app.form().isMinimized());
+    }
+    ASSERT_TRUE(app.form().close());
+  }
+  std::optional<RegistryFile> own = scratch.own();
+  ASSERT_TRUE(own);
+  std::optional<RegValue> record = own->value(kWindowKey, "Form1");
+  ASSERT_TRUE(record);
+  std::optional<WindowPlacement> p = DecodePlacement(record->bytes);
+  ASSERT_TRUE(p);
+  EXPECT_EQ(p->length, 44u);
+  EXPECT_EQ(p->showCmd, c.showCmd);
+  EXPECT_EQ(p->flags, c.flags);
+  EXPECT_EQ(QRect(p->left, p->top, p->right - p->left, p->bottom - p->top), outer) << "the normal outer rectangle";
+  EXPECT_EQ(QPoint(p->minX, p->minY), QPoint(-1, -1));
+  EXPECT_EQ(QPoint(p->maxX, p->maxY), c.maxPosition ? maximizedAt : QPoint(-1, -1));
+
+  TestApp again(scratch);
+  ASSERT_NE(again.windows, nullptr);
+  test::Settle();
+  EXPECT_EQ(again.form().isMaximized(), c.comesBackMaximized);
+  EXPECT_FALSE(again.form().isMinimized()) << "a window never starts minimised";
+  if (c.comesBackMaximized)
+    EXPECT_EQ(again.form().normalGeometry(), normal);
+  else
+    EXPECT_EQ(again.form().frameGeometry(), outer);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    States, PlacementStates,
+    ::testing::Values(StateCase{"Normal", WindowShown::Normal, kShowNormal, 0, false, false},
+                      StateCase{"Maximized", WindowShown::Maximized, kShowMaximized, 0, true, true},
+                      StateCase{"Minimized", WindowShown::Minimized, kShowMinimized, 0, false, false},
+                      StateCase{"MinimizedFromMaximized", WindowShown::MinimizedFromMaximized, kShowMinimized,
+                                kRestoreToMaximized, false, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(Persistence, APartialOrBrokenKeyKeepsTheDesignedPositions) {
   AppScratch scratch;
   QPoint designed1, designed2;

@@ -129,6 +129,35 @@ TEST(WindowTools, EscEndsTheToolFromTheWindow) {
   EXPECT_EQ(Status1(f.form()), "");
 }
 
+TEST(WindowShortcuts, CtrlSSavesAndCtrlNStartsANewLayout) {
+  Fixture f;
+  ASSERT_NE(f.app.windows, nullptr);
+  f.load();
+  f.app.ws().tool.Modified = true;
+  f.form().activateWindow();
+  QApplication::setActiveWindow(&f.form());
+  f.app.prompts.saveNames.push_back(f.scratch.file("keys"));
+  QTest::keyClick(&f.form(), Qt::Key_S, Qt::ControlModifier);
+  EXPECT_EQ(f.app.prompts.saveDialogs.size(), 1u) << "no file name yet: Save As";
+  EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(f.scratch.file("keys.swt"))));
+  EXPECT_EQ(f.form().windowTitle(), "keys.swt - Sheetwright");
+  QTest::keyClick(&f.form(), Qt::Key_N, Qt::ControlModifier);
+  EXPECT_FALSE(f.app.ws().tool.BaseLoaded);
+  EXPECT_EQ(f.form().windowTitle(), "Sheetwright");
+  EXPECT_EQ(WidgetEnabling(f.form()), "EE-EEE--------");
+  EXPECT_TRUE(f.app.prompts.messages.empty()) << "saved: no question";
+}
+
+TEST(WindowPaint, ThePaintHandlerNotesThatItRan) {
+  Fixture f;
+  ASSERT_NE(f.app.windows, nullptr);
+  test::Settle();
+  f.app.ws().redraw.Painted = false;
+  f.form().paintBox()->invalidate();
+  f.form().paintBox()->repaint();
+  EXPECT_TRUE(f.app.ws().redraw.Painted);
+}
+
 TEST(WindowPrint, PreviewShowsThePrintToolbarAndBackLeavesIt) {
   Fixture f;
   ASSERT_NE(f.app.windows, nullptr);

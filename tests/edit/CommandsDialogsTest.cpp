@@ -38,6 +38,9 @@ struct NameCase {
   int frameHigh;
 };
 
+// Test names show the case's name, not its bytes.
+void PrintTo(const NameCase& c, std::ostream* os) { *os << c.name; }
+
 class LayoutNameRules : public ::testing::TestWithParam<NameCase> {};
 
 TEST_P(LayoutNameRules, CheckAndStore) {
@@ -134,6 +137,12 @@ struct PercentCase {
   bool ok;
   double percent;  // CustomPrintPercent afterwards (starts at 100)
 };
+
+// Test names show the text typed (ASCII only, so that the names stay plain).
+void PrintTo(const PercentCase& c, std::ostream* os) {
+  const std::string text = c.text;
+  *os << "text " << (text.empty() ? std::string("(empty)") : text);
+}
 
 class PrintScaleRules : public ::testing::TestWithParam<PercentCase> {};
 

@@ -37,6 +37,9 @@ struct EnableCase {
   const char* expected;  // letters for kShown:   NOSAPLrcptdmCT
 };
 
+// Test names show the case's name, not its bytes.
+void PrintTo(const EnableCase& c, std::ostream* os) { *os << c.name; }
+
 class EnablingTable : public ::testing::TestWithParam<EnableCase> {};
 
 TEST_P(EnablingTable, MatchesTheMoment) {
@@ -89,6 +92,9 @@ struct ToolCase {
   const char* status;
   const char* message;  // expected message box, or ""
 };
+
+// Test names show the case's name, not its bytes.
+void PrintTo(const ToolCase& c, std::ostream* os) { *os << c.name; }
 
 class ToolCommands : public ::testing::TestWithParam<ToolCase> {};
 
@@ -215,6 +221,7 @@ TEST(Captions, ScaleAndShortestDecimal) {
   EXPECT_EQ(ShortestDecimal(0.8), "0.8");
   EXPECT_EQ(TitleFor(""), "Sheetwright");
   EXPECT_EQ(TitleFor("/a/b/plan.swt"), "plan.swt - Sheetwright");
+  EXPECT_EQ(TitleFor("/a/図面/平面.SWT"), "平面.SWT - Sheetwright") << "UTF-8 paths stay UTF-8";
 }
 
 TEST(ResetLayerDefaults, WriteGroupAndLayersAsAtStart) {

@@ -38,6 +38,9 @@ struct TargetCase {
   const char* expected;  // the file written
 };
 
+// Test names show the name chosen, not the case's bytes.
+void PrintTo(const TargetCase& c, std::ostream* os) { *os << c.chosen; }
+
 class SaveAsTarget : public ::testing::TestWithParam<TargetCase> {};
 
 TEST_P(SaveAsTarget, AddsTheExtensionOnlyWhenMissing) {
@@ -116,6 +119,9 @@ struct FailureCase {
   bool targetIsFolder;  // else the document is inconsistent
 };
 
+// Test names show the case's name, not its bytes.
+void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
+
 class SaveFailure : public ::testing::TestWithParam<FailureCase> {};
 
 TEST_P(SaveFailure, ReportsAndKeepsThePreviousFile) {
@@ -185,7 +191,7 @@ TEST(SaveAndOpen, GiveBackTheSameDocument) {
   EXPECT_EQ(other.shell.paperChecked, 3);
   EXPECT_EQ(other.shell.scaleCaption, "S=1/50");
   EXPECT_TRUE(other.ws.tool.BaseLoaded);
-  EXPECT_EQ(other.ws.tool.BaseShown, 1);
+  EXPECT_EQ(other.ws.redraw.BackdropMode, 1);
   EXPECT_EQ(other.ws.drawing.JWWLines.size(), 1u);
   EXPECT_TRUE(other.shell.req.refreshView && other.shell.req.redraw && other.shell.req.rebuildTabs);
   EXPECT_EQ(other.shell.req.frameTree, TreeRequest::Rebuild);
@@ -218,6 +224,9 @@ struct BadOpenCase {
   const char* message;
 };
 
+// Test names show the case's name, not its bytes.
+void PrintTo(const BadOpenCase& c, std::ostream* os) { *os << c.name; }
+
 class OpenFailure : public ::testing::TestWithParam<BadOpenCase> {};
 
 TEST_P(OpenFailure, ExplainsAndLeavesANewLayout) {
@@ -241,6 +250,7 @@ TEST_P(OpenFailure, ExplainsAndLeavesANewLayout) {
   ASSERT_EQ(w.prompts.messages.size(), 1u);
   const std::string& text = w.prompts.messages[0].text;
   EXPECT_TRUE(StartsWith(text, c.message)) << text;
+  EXPECT_EQ(w.prompts.messages[0].kind, MessageKind::Error) << "every failure to open is an error box";
   if (c.base == 0) {
     EXPECT_TRUE(Contains(text, dir.file("plan.jww"))) << text;
   } else {
@@ -307,7 +317,7 @@ TEST(LoadBase, FollowsTheDrawingsPaperAndScale) {
     EXPECT_EQ(w.shell.paperCaption, "A-" + std::to_string(expected));
     EXPECT_EQ(w.shell.scaleCaption, "S=1/50");
     EXPECT_EQ(w.shell.status0, "BaseFile-" + dir.file("p.jww"));
-    EXPECT_EQ(w.ws.tool.BaseShown, 1);
+    EXPECT_EQ(w.ws.redraw.BackdropMode, 1);
     EXPECT_EQ(w.ws.document.Sheets[0].shown, std::vector<bool>{true});
   }
 }
@@ -325,6 +335,9 @@ struct QuestionCase {
   bool goesOn;
   bool fileWritten;
 };
+
+// Test names show the case's name, not its bytes.
+void PrintTo(const QuestionCase& c, std::ostream* os) { *os << c.name; }
 
 class UnsavedQuestion : public ::testing::TestWithParam<QuestionCase> {};
 
@@ -428,7 +441,7 @@ TEST(New, ResetsTheLayoutAndTheShell) {
   EXPECT_TRUE(w.ws.drawing.JWWLines.empty());
   EXPECT_FALSE(w.ws.tool.Modified);
   EXPECT_FALSE(w.ws.tool.BaseLoaded);
-  EXPECT_EQ(w.ws.tool.BaseShown, 0);
+  EXPECT_EQ(w.ws.redraw.BackdropMode, 0);
   EXPECT_EQ(w.ws.tool.ToolMode, 0);
   EXPECT_TRUE(w.ws.tool.LayoutFileName.empty());
   EXPECT_FALSE(w.shell.isPressed(Cmd::LayShikaku));

@@ -142,14 +142,30 @@ TEST(DrawArc, LayerAndBackdrop) {
   }
 }
 
-TEST(DrawArc, NotCulled) {
-  // Far outside the frame and the window: still handed to the canvas, whose
-  // clip region bounds it.
-  DrawWorld w;
-  CDataEnko far = Arc(1, 10, 0, 2 * kPi, true);
-  far.cx = 500;
-  DrawArc(w.Context(), w.canvas, far, false);
-  EXPECT_EQ(w.canvas.Count(CanvasOp::Ellipse), 1u);
+TEST(DrawArc, OutOfSightArcsAreLeftOut) {
+  // The frame is -50..50 x -40..40 mm, the window -100..100 x -75..75 mm.
+  struct Case {
+    double cx, cy, dx;
+    bool backdrop;
+    std::size_t drawn;
+  };
+  const Case cases[] = {
+      {500, 0, 0, false, 0},   // beyond the frame
+      {58, 0, 0, false, 1},    // radius 10: its left part inside the frame
+      {0, 0, 200, false, 0},   // inside the frame, moved out of the window
+      {80, 0, 0, true, 1},     // the grey pass only asks the window
+      {120, 0, 0, true, 0},
+  };
+  for (const Case& c : cases) {
+    DrawWorld w;
+    w.pen.backdrop = c.backdrop;
+    w.dx = c.dx;
+    CDataEnko arc = Arc(1, 10, 0, 2 * kPi, true);
+    arc.cx = c.cx;
+    arc.cy = c.cy;
+    DrawArc(w.Context(), w.canvas, arc, false);
+    EXPECT_EQ(w.canvas.Count(CanvasOp::Ellipse), c.drawn) << c.cx << " " << c.dx;
+  }
 }
 
 TEST(DrawArc, DashesOffTheSurfaceAreLeftOut) {

@@ -1,0 +1,105 @@
+// sheetwright-cli print IN OUT.pdf [--sheet N] [--scale PERCENT] [--page A0..A4]
+// [--registry FILE]: the sheet printed as the print button prints it, onto
+// one landscape PDF page at 600 dpi, vector, the paper centre on the page
+// centre and one sheet mm PERCENT/100 mm on paper.
+#include <QBuffer>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <cmath>
+#include <cstdlib>
+
+#include "cli/SheetInput.h"
+#include "core/Cp932.h"
+#include "core/File.h"
+#include "platform/PagePrint.h"
+
+namespace sw::cli {
+
+namespace {
+
+constexpr int kPrintDpi = 600;
+
+QPageSize::PageSizeId PageOfPaper(int paperIndex) {
+  switch (paperIndex) {
+    case 0: return QPageSize::A0;
+    case 1: return QPageSize::A1;
+    case 2: return QPageSize::A2;
+    case 3: return QPageSize::A3;
+    default: return QPageSize::A4;
+  }
+}
+
+// "A0".."A4" (either case) to a paper index.
+std::optional<int> ParsePage(const std::string& text) {
+  if (text.size() != 2 || (text[0] != 'A' && text[0] != 'a') || text[1] < '0' || text[1] > '4')
+    return std::nullopt;
+  return text[1] - '0';
+}
+
+// A percentage: finite, above 0 and at most 10000.
+std::optional<double> ParsePercent(const std::string& text) {
+  if (text.empty()) return std::nullopt;
+  char* end = nullptr;
+  const double v = std::strtod(text.c_str(), &end);
+  if (end != text.c_str() + text.size() || !std::isfinite(v) || v <= 0 || v > 10000)
+    return std::nullopt;
+  return v;
+}
+
+}  // namespace
+
+int RunPrint(const Args& args) {
+  const char* usage =
+      "print IN.(swt|jww) OUT.pdf [--sheet N] [--scale PERCENT] [--page A0..A4] [--registry FILE]";
+  std::vector<std::string> pos;
+  std::map<std::string, std::string> opt;
+  if (!SplitArgs(args, {"--sheet", "--scale", "--page", "--registry"}, pos, opt) || pos.size() != 2)
+    return ReportUsage(usage);
+  SheetRequest req{pos[0], std::nullopt, opt.count("--registry") ? opt["--registry"] : ""};
+  if (opt.count("--sheet")) {
+    const auto n = ParseInteger(opt["--sheet"]);
+    if (!n || *n < 0 || *n > 1000000) return ReportUsage(usage);
+    req.sheet = static_cast<int>(*n);
+  }
+  double percent = 100;
+  if (opt.count("--scale")) {
+    const auto p = ParsePercent(opt["--scale"]);
+    if (!p) return ReportUsage(usage);
+    percent = *p;
+  }
+  std::optional<int> page;
+  if (opt.count("--page")) {
+    page = ParsePage(opt["--page"]);
+    if (!page) return ReportUsage(usage);
+  }
+
+  auto ws = std::make_unique<Workspace>();
+  if (int rc = LoadSheetInput(req, *ws); rc != 0) return rc;
+  ViewState& view = ws->view;
+  SetPaperSize(view, ws->document.PaperIndex, ws->document.PaperIndex);
+  view.OutputScale = percent / 100;
+
+  QByteArray pdf;
+  QBuffer out(&pdf);
+  out.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter writer(&out);
+    writer.setResolution(kPrintDpi);
+    writer.setPageSize(QPageSize(PageOfPaper(page.value_or(ws->document.PaperIndex))));
+    writer.setPageOrientation(QPageLayout::Landscape);
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    writer.setTitle(QString::fromStdString(req.input));
+    writer.setCreator(QStringLiteral("Sheetwright"));
+    if (Status s = PrintSheetPage(writer, view, SheetSource{ws->drawing, ws->document, ws->styles},
+                                  ws->redraw);
+        !s) {
+      return ReportBadInput(pos[1], s.error());
+    }
+  }
+  const auto* bytes = reinterpret_cast<const std::uint8_t*>(pdf.constData());
+  if (Status s = WriteFileAtomic(pos[1], {bytes, static_cast<std::size_t>(pdf.size())}); !s)
+    return ReportBadInput(pos[1], s.error());
+  return 0;
+}
+
+}  // namespace sw::cli

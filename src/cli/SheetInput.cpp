@@ -1,0 +1,120 @@
+#include "cli/SheetInput.h"
+
+#include <charconv>
+#include <cstdio>
+#include <filesystem>
+
+#include "core/Cp932.h"
+#include "jww/Reader.h"
+#include "layout/BasePath.h"
+#include "layout/Operations.h"
+#include "layout/SwtFile.h"
+#include "render/Styles.h"
+#include "settings/JwcadSettings.h"
+
+namespace sw::cli {
+
+namespace fs = std::filesystem;
+
+EnvLookup EnvWithRegistry(const std::string& registryFile) {
+  EnvLookup process = ProcessEnvironment();
+  if (registryFile.empty()) return process;
+  return [process, registryFile](std::string_view name) -> std::optional<std::string> {
+    if (name == "SHEETWRIGHT_JWCAD_REGISTRY") return registryFile;
+    return process(name);
+  };
+}
+
+std::optional<long long> ParseInteger(const std::string& text) {
+  long long v = 0;
+  const char* end = text.data() + text.size();
+  auto [p, ec] = std::from_chars(text.data(), end, v);
+  if (ec != std::errc() || p != end || text.empty()) return std::nullopt;
+  return v;
+}
+
+bool SplitArgs(const Args& args, std::initializer_list<std::string_view> allowed,
+               std::vector<std::string>& positional, std::map<std::string, std::string>& options) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (!a.starts_with("--")) {
+      positional.push_back(a);
+      continue;
+    }
+    bool known = false;
+    for (std::string_view name : allowed) known = known || a == name;
+    if (!known || i + 1 >= args.size() || options.count(a)) return false;
+    options[a] = args[++i];
+  }
+  return true;
+}
+
+namespace {
+
+bool HasExtension(const std::string& path, const char* ext) {
+  std::string e = fs::path(path).extension().string();
+  for (char& c : e) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return e == ext;
+}
+
+int LoadStyles(const SheetRequest& req, Workspace& ws) {
+  const EnvLookup env = EnvWithRegistry(req.registryFile);
+  auto jwcad = OpenJwcadRegistry(env);
+  if (!jwcad && !req.registryFile.empty()) return ReportBadInput(req.registryFile, jwcad.error());
+  auto own = OpenOwnRegistry(env);
+  if (!own) return ReportBadInput(OwnRegistryPath(env).string(), own.error());
+  // Without Jw_cad's settings the tables keep their initial values.
+  const JwcadSettings s = ImportSettings(jwcad ? jwcad.value().get() : nullptr, own.value().get());
+  ws.styles = InitialStyleTables();
+  ApplyImportedSettings(ws.styles, s);
+  ApplyDrawingTables(ws.styles, ws.drawing.head);
+  return 0;
+}
+
+int LoadLayoutInput(const SheetRequest& req, Workspace& ws) {
+  if (Status s = LoadLayout(fs::path(req.input), ws.document); !s)
+    return ReportBadInput(req.input, s.error());
+  const std::string& base = ws.document.head.baseFile;
+  if (base.empty()) return ReportBadInput(req.input, Error{"the layout names no base drawing", -1});
+  if (Status s = ReadJWWFile(NativePathFromCp932(base), ws.drawing); !s)
+    return ReportBadInput(Cp932ToUtf8(base), s.error());
+  if (req.sheet) {
+    const int last = ws.document.head.sheetHigh;
+    if (*req.sheet < 0 || *req.sheet > last) {
+      return ReportBadInput(req.input, Error{"sheet " + std::to_string(*req.sheet) +
+                                                 " does not exist (sheets 0.." +
+                                                 std::to_string(last) + ")",
+                                             -1});
+    }
+    ws.document.head.currentSheet = *req.sheet;
+  }
+  const CLayMain& sheet = ws.document.Sheets[static_cast<std::size_t>(ws.document.head.currentSheet)];
+  ws.redraw.BackdropMode = !sheet.shown.empty() && sheet.shown[0] ? 1 : 0;
+  return 0;
+}
+
+int LoadDrawingInput(const SheetRequest& req, Workspace& ws) {
+  if (req.sheet && *req.sheet != 0)
+    return ReportBadInput(req.input, Error{"a drawing has only sheet 0", -1});
+  if (Status s = openBaseDrawing(ws.document, ws.drawing, fs::absolute(fs::path(req.input))); !s)
+    return ReportBadInput(req.input, s.error());
+  ws.redraw.BackdropMode = 1;
+  return 0;
+}
+
+}  // namespace
+
+int LoadSheetInput(const SheetRequest& req, Workspace& ws) {
+  int rc = 0;
+  if (HasExtension(req.input, ".swt")) {
+    rc = LoadLayoutInput(req, ws);
+  } else if (HasExtension(req.input, ".jww")) {
+    rc = LoadDrawingInput(req, ws);
+  } else {
+    return ReportBadInput(req.input, Error{"not a layout (.swt) or a drawing (.jww)", -1});
+  }
+  if (rc != 0) return rc;
+  return LoadStyles(req, ws);
+}
+
+}  // namespace sw::cli

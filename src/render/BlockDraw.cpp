@@ -1,0 +1,203 @@
+// Block inserts: the members of a definition drawn through the insert's
+// transform (scale about the definition origin, move to the reference point,
+// rotate about it).
+#include <cmath>
+#include <cstdlib>
+#include <numbers>
+#include <vector>
+
+#include "render/DimensionDraw.h"
+#include "render/DrawArc.h"
+#include "render/DrawLine.h"
+#include "render/DrawPoint.h"
+#include "render/DrawSolid.h"
+#include "render/Redraw.h"
+#include "render/TextDraw.h"
+
+namespace sw {
+
+namespace {
+
+constexpr double kDegreesPerRadian = 57.29577951308232;
+
+struct Placement {
+  double x = 0, y = 0;    // reference point, drawing mm
+  double sx = 1, sy = 1;  // scales
+  double r = 0;           // rotation, radians
+  double cosR = 1, sinR = 0;
+};
+
+Placement PlacementOf(const CDataBlock& insert) {
+  Placement p{insert.x, insert.y, insert.scaleX, insert.scaleY, insert.angle, 1, 0};
+  if (p.r != 0) {
+    p.cosR = std::cos(p.r);
+    p.sinR = std::sin(p.r);
+  }
+  return p;
+}
+
+void Move(const Placement& p, double& X, double& Y) {
+  X = X * p.sx + p.x;
+  Y = Y * p.sy + p.y;
+  if (p.r != 0) {
+    const double u = X - p.x, v = Y - p.y;
+    X = p.x + p.cosR * u - p.sinR * v;
+    Y = p.y + p.sinR * u + p.cosR * v;
+  }
+}
+
+// An arc (or the arc of a circle solid) under the placement. A circle under
+// a uniform positive scale turns by its start angle, as its outline does not
+// depend on the tilt. Otherwise the exact image of the ellipse is taken: a
+// mirror (a negative scale) reflects the start and tilt, a non-uniform
+// scale changes the flatness (exact for an untilted ellipse), and a rotation
+// turns the tilt, since the start angle is measured from the tilted axis.
+void MoveArc(const Placement& p, double& cx, double& cy, double& radius, double& flatness,
+             double& start, double sweep, double& tilt) {
+  Move(p, cx, cy);
+  const bool plainCircle = flatness == 1 && p.sx == p.sy && p.sx > 0;
+  if (plainCircle) {
+    if (p.r != 0) start += p.r;
+    if (p.sx != 1) radius *= p.sx;
+    return;
+  }
+  const double ax = std::fabs(p.sx), ay = std::fabs(p.sy);
+  if (ax != 0) flatness *= ay / ax;
+  radius *= ax;
+  const bool mirrorX = p.sx < 0, mirrorY = p.sy < 0;
+  if (mirrorX != mirrorY) {
+    // A reflection in the y axis; one in the x axis is that turned half round.
+    tilt = -tilt;
+    start = std::numbers::pi - start - sweep;
+    if (mirrorY) tilt += std::numbers::pi;
+  } else if (mirrorX) {
+    tilt += std::numbers::pi;  // both mirrored: a half turn
+  }
+  tilt += p.r;
+}
+
+bool IsCircleSolid(const CDataSolid& s) {
+  return s.head.penStyle == 101 || s.head.penStyle == 105 || s.head.penStyle == 106 ||
+         s.head.penStyle == 111;
+}
+
+void MoveSolid(const Placement& p, CDataSolid& s) {
+  if (!IsCircleSolid(s)) {
+    Move(p, s.x1, s.y1);
+    Move(p, s.x2, s.y2);
+    Move(p, s.x3, s.y3);
+    Move(p, s.x4, s.y4);
+    return;
+  }
+  // The corners hold an arc: centre, (radius, flatness), (tilt, start),
+  // (arc angle, k); k of the rings is the inner radius.
+  const double scaleBefore = s.x2;
+  MoveArc(p, s.x1, s.y1, s.x2, s.y2, s.y3, s.x4, s.x3);
+  if ((s.head.penStyle == 105 || s.head.penStyle == 106) && scaleBefore != 0)
+    s.y4 *= s.x2 / scaleBefore;
+}
+
+void MoveText(const Placement& p, CDataMoji& t) {
+  Move(p, t.x1, t.y1);
+  Move(p, t.x2, t.y2);
+  if (p.r != 0) t.angle += p.r * kDegreesPerRadian;
+  if (p.sx != 1) {
+    t.sizeX *= p.sx;
+    t.spacing *= p.sx;
+  }
+  if (p.sy != 1) t.sizeY *= p.sy;
+}
+
+void MoveLine(const Placement& p, CDataSen& l) {
+  Move(p, l.x1, l.y1);
+  Move(p, l.x2, l.y2);
+}
+
+void SetClearBrush(Canvas& canvas) {
+  Brush b = canvas.GetBrush();
+  b.style = BrushStyle::Clear;
+  canvas.SetBrush(b);
+}
+
+// Draws the insert; `path` holds the definitions being drawn above it.
+void DrawInsert(const DrawContext& ctx, Canvas& canvas, const TJWWBlockList& blocks,
+                const CDataBlock& insert, std::vector<std::int32_t>& path) {
+  CDataList def;
+  if (!blocks.getDefinition(insert.blockNumber, def)) return;
+  if (static_cast<int>(path.size()) >= kMaxBlockDepth) return;
+  for (std::int32_t n : path)
+    if (n == insert.blockNumber) return;
+  path.push_back(insert.blockNumber);
+  const Placement p = PlacementOf(insert);
+  for (std::int32_t j = def.memberCount - 1; j >= 0; --j) {
+    const JWWMember* m = blocks.member(insert.blockNumber, j);
+    if (!m) continue;
+    switch (m->index()) {
+      case 0: {
+        CDataSen l = std::get<CDataSen>(*m);
+        MoveLine(p, l);
+        DrawLine(ctx, canvas, l);
+        break;
+      }
+      case 1: {
+        CDataEnko a = std::get<CDataEnko>(*m);
+        MoveArc(p, a.cx, a.cy, a.radius, a.flatness, a.startAngle, a.arcAngle, a.tiltAngle);
+        DrawArc(ctx, canvas, a, false);
+        break;
+      }
+      case 2: {
+        CDataTen t = std::get<CDataTen>(*m);
+        Move(p, t.x, t.y);
+        DrawPoint(ctx, canvas, t);
+        break;
+      }
+      case 3: {
+        CDataMoji t = std::get<CDataMoji>(*m);
+        MoveText(p, t);
+        SetClearBrush(canvas);
+        DrawText(ctx, canvas, t);
+        break;
+      }
+      case 4: {
+        CDataSunpou d = std::get<CDataSunpou>(*m);
+        MoveLine(p, d.line);
+        MoveText(p, d.text);
+        DrawLine(ctx, canvas, d.line);
+        SetClearBrush(canvas);
+        DrawText(ctx, canvas, d.text);
+        break;
+      }
+      case 5: {
+        CDataSolid s = std::get<CDataSolid>(*m);
+        MoveSolid(p, s);
+        DrawSolid(ctx, canvas, s);
+        SetClearBrush(canvas);
+        break;
+      }
+      case 6: {
+        CDataBlock nested = std::get<CDataBlock>(*m);
+        Move(p, nested.x, nested.y);
+        // A mirror reverses the sense of the nested insert's own rotation.
+        const bool mirrored = (p.sx < 0) != (p.sy < 0);
+        nested.angle = mirrored ? p.r - nested.angle : nested.angle + p.r;
+        nested.scaleX *= p.sx;
+        nested.scaleY *= p.sy;
+        DrawInsert(ctx, canvas, blocks, nested, path);
+        break;
+      }
+      default: break;
+    }
+  }
+  path.pop_back();
+}
+
+}  // namespace
+
+void DrawBlock(const DrawContext& ctx, Canvas& canvas, const TJWWBlockList& blocks,
+               const CDataBlock& insert) {
+  std::vector<std::int32_t> path;
+  path.reserve(8);
+  DrawInsert(ctx, canvas, blocks, insert, path);
+}
+
+}  // namespace sw

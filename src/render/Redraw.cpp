@@ -1,0 +1,157 @@
+#include "render/Redraw.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string_view>
+
+#include "render/DimensionDraw.h"
+#include "render/DrawArc.h"
+#include "render/DrawLine.h"
+#include "render/DrawPoint.h"
+#include "render/DrawSolid.h"
+#include "render/RubberBand.h"
+#include "render/TextDraw.h"
+
+namespace sw {
+
+namespace {
+
+CanvasRect ToCanvas(const PixelRect& r) { return CanvasRect{r.left, r.top, r.right, r.bottom}; }
+
+void SetClearBrush(Canvas& canvas) {
+  Brush b = canvas.GetBrush();
+  b.style = BrushStyle::Clear;
+  canvas.SetBrush(b);
+}
+
+// Background and the paper outline (and the printer page in preview).
+void DrawPaper(Canvas& canvas, const ViewState& view, const StyleTables& styles) {
+  const Colour bg = styles.BackgroundColor;
+  canvas.SetPen(Pen{bg, 1, PenStyle::Solid, PenMode::Copy, PenEnds::Round});
+  canvas.SetBrush(Brush{bg, BrushStyle::Solid});
+  canvas.FillRect(CanvasRect{0, 0, view.BufferSize.width, view.BufferSize.height}, bg);
+}
+
+void DrawPaperOutline(Canvas& canvas, const ViewState& view, const StyleTables& styles) {
+  Pen pen = canvas.GetPen();
+  pen.color = styles.ScreenPenColor[9];
+  canvas.SetPen(pen);
+  SetClearBrush(canvas);
+  canvas.Rectangle(ToCanvas(PaperOutline(view)));
+  if (view.PrintPreview) canvas.Rectangle(ToCanvas(PrinterOutline(view)));
+}
+
+PenContext MakePen(const StyleTables& styles, const CLayCount& frame, int index, bool backdrop,
+                   bool printing) {
+  PenContext pc;
+  pc.styles = &styles;
+  pc.groups = &frame.groups;
+  pc.currentFrame = index;
+  pc.backdrop = backdrop;
+  pc.printing = printing;
+  return pc;
+}
+
+}  // namespace
+
+bool IsJwcadSettingsText(const CDataMoji& text) {
+  // Jw_cad (from version 8 on) keeps some of its own settings as texts of the
+  // form "Printer_Orientation = 0", "View_Direct2d = 1" or
+  // "Draw_BmpTOUKA = 1" at (0, -1000) on layer 0 of group 0. They are
+  // settings, not drawing content: only a text at that very place whose
+  // whole string is such a name, " = " and an integer is taken for one.
+  if (text.x1 != 0 || text.y1 != -1000 || text.head.layer != 0 || text.head.layerGroup != 0)
+    return false;
+  std::string_view s = text.text;
+  constexpr std::string_view kPrefixes[] = {"Printer_", "View_", "Draw_"};
+  const bool named = std::any_of(std::begin(kPrefixes), std::end(kPrefixes),
+                                 [&](std::string_view p) { return s.starts_with(p); });
+  if (!named) return false;
+  const std::size_t eq = s.find(" = ");
+  if (eq == std::string_view::npos) return false;
+  for (char c : s.substr(0, eq))
+    if (!(std::isalnum(static_cast<unsigned char>(c)) || c == '_')) return false;
+  std::string_view value = s.substr(eq + 3);
+  if (value.starts_with('-')) value.remove_prefix(1);
+  return !value.empty() &&
+         std::all_of(value.begin(), value.end(),
+                     [](char c) { return c >= '0' && c <= '9'; });
+}
+
+void DrawDrawing(const DrawContext& ctx, Canvas& canvas, const JWWDrawing& d) {
+  for (const CDataSolid& s : d.JWWSolids) DrawSolid(ctx, canvas, s);
+  SetClearBrush(canvas);
+  for (const CDataBlock& b : d.JWWInserts) DrawBlock(ctx, canvas, d.JWWBlocks, b);
+  for (const CDataSen& l : d.JWWLines) DrawLine(ctx, canvas, l);
+  for (const CDataEnko& a : d.JWWArcs) DrawArc(ctx, canvas, a, false);
+  for (const CDataSunpou& m : d.JWWDims) DrawDimension(ctx, canvas, m);
+  for (const CDataMoji& t : d.JWWTexts)
+    if (!IsJwcadSettingsText(t)) DrawText(ctx, canvas, t);
+  for (const CDataTen& p : d.JWWPoints) DrawPoint(ctx, canvas, p);
+}
+
+void RedrawSheet(Canvas& canvas, ViewState& view, const SheetSource& src, RedrawState& state) {
+  state.Painted = false;
+  const StyleTables& styles = src.styles;
+  if (!view.Printing) DrawPaper(canvas, view, styles);
+  PlaceOrigin(view);
+  if (!view.Printing) DrawPaperOutline(canvas, view, styles);
+
+  const LayoutDocument& doc = src.document;
+  const int sheetIndex = doc.head.currentSheet;
+  if (sheetIndex < 0 || sheetIndex >= static_cast<int>(doc.Sheets.size())) return;
+  const CLayMain& sheet = doc.Sheets[static_cast<std::size_t>(sheetIndex)];
+  const RubberBandContext band{view, styles, BoxSize{view.BufferSize.width / 3,
+                                                     view.BufferSize.height / 3}};
+
+  if (state.BackdropMode == 1 && !sheet.frames.empty()) {
+    view.DrawOrigin = view.PaperOrigin;
+    state.CurrentFrame = 0;
+    const PenContext pc = MakePen(styles, sheet.frames[0], 0, true, view.Printing);
+    const DrawContext ctx{view, pc, WindowClip(view), 0, 0};
+    DrawDrawing(ctx, canvas, src.drawing);
+    state.BackdropMode = 2;
+  }
+
+  const bool hasDrawing = !doc.head.baseFile.empty();
+  const std::size_t frameCount =
+      std::min({sheet.frames.size(), sheet.rects.size(), sheet.shown.size()});
+  for (std::size_t i = 0; hasDrawing && i < frameCount; ++i) {
+    if (!sheet.shown[i]) continue;
+    const CLayCount& frame = sheet.frames[i];
+    state.CurrentFrame = static_cast<int>(i);
+    PlaceFrameOrigin(view, frame.dx, frame.dy);
+    if (frame.kind == kFrameRect) {
+      const CLayRect& r = sheet.rects[i];
+      state.FrameClip = ClipRect{r.x1, r.y1, r.x2, r.y2};
+      if (RectOutside(WindowClip(view), r.x1 + frame.dx, r.y1 - frame.dy, r.x2 + frame.dx,
+                      r.y2 - frame.dy) != kClipOutside) {
+        const PixelPoint a = ToScreen(view, MakePoint(r.x1, r.y1));
+        const PixelPoint b = ToScreen(view, MakePoint(r.x2, r.y2));
+        if (!view.Printing) RubberBand(canvas, band, a, b, sheet.selectedFrame, r.code);
+        const CanvasRect clip{std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x),
+                              std::max(a.y, b.y)};
+        // An empty rectangle makes no clip region: the frame shows nothing.
+        if (clip.right > clip.left && clip.bottom > clip.top) {
+          canvas.SetClipRect(clip);
+          const PenContext pc =
+              MakePen(styles, frame, static_cast<int>(i), false, view.Printing);
+          const DrawContext ctx{view, pc, state.FrameClip, frame.dx, frame.dy};
+          DrawDrawing(ctx, canvas, src.drawing);
+          canvas.ClearClip();
+        }
+      }
+    }
+    view.DrawOrigin = view.PaperOrigin;
+  }
+
+  for (const CLayLine& line : sheet.lines) {
+    if (view.Printing) break;
+    const PixelPoint a = ToScreen(view, MakePoint(line.x1, line.y1));
+    const PixelPoint b = ToScreen(view, MakePoint(line.x2, line.y2));
+    RubberBand(canvas, band, a, b, sheet.selectedFrame, 231);
+  }
+  if (state.BackdropMode == 2) state.BackdropMode = 1;
+}
+
+}  // namespace sw

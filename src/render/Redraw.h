@@ -1,0 +1,59 @@
+// The sheet redraw: everything the screen or a printed page shows of the
+// current sheet, drawn completely into one canvas — background and paper
+// outline (screen only), the base drawing in grey under the frames, each
+// visible rectangle frame with the drawing clipped to it and moved by its
+// offset, frame outlines and auxiliary lines (screen only).
+#pragma once
+
+#include "geometry/Clip.h"
+#include "jww/Drawing.h"
+#include "layout/Document.h"
+#include "render/Canvas.h"
+#include "render/DrawContext.h"
+#include "render/Styles.h"
+#include "render/View.h"
+
+namespace sw {
+
+// Redraw state kept between redraws.
+struct RedrawState {
+  int CurrentFrame = 0;  // frame being drawn (the last one drawn afterwards)
+  ClipRect FrameClip;    // rectangle of the frame being drawn, drawing mm
+  // 1: the base drawing is shown in grey under the frames; 2 while that grey
+  // pass runs (only inside a redraw); 0: off.
+  int BackdropMode = 0;
+  bool Painted = false;  // cleared by every redraw; the paint handler sets it
+  bool operator==(const RedrawState&) const = default;
+};
+
+// What a redraw reads.
+struct SheetSource {
+  const JWWDrawing& drawing;
+  const LayoutDocument& document;
+  const StyleTables& styles;
+};
+
+// Draws the document's current sheet into `canvas`, whose pixel size is
+// BufferSize on screen (the page when Printing). Moves DrawOrigin and sets
+// PaperOrigin in `view`; the clip of the canvas is always removed again.
+void RedrawSheet(Canvas& canvas, ViewState& view, const SheetSource& source, RedrawState& state);
+
+// Draws the whole drawing once for the frame in `ctx`: solids, then (brush
+// transparent) block inserts, lines, arcs and circles, dimensions, texts and
+// points, each list first entry first.
+void DrawDrawing(const DrawContext& ctx, Canvas& canvas, const JWWDrawing& drawing);
+
+// Draws one block insert: the members of its definition from the last to the
+// first, transformed by the insert's scales, rotation and reference point,
+// nested inserts recursively. A definition already being drawn further up
+// (a block inserting itself, directly or through others) and nesting deeper
+// than kMaxBlockDepth are not followed.
+inline constexpr int kMaxBlockDepth = 32;
+void DrawBlock(const DrawContext& ctx, Canvas& canvas, const TJWWBlockList& blocks,
+               const CDataBlock& insert);
+
+// True for the settings Jw_cad keeps as texts inside the drawing (see
+// Redraw.cpp); the redraw does not draw them.
+bool IsJwcadSettingsText(const CDataMoji& text);
+
+}  // namespace sw

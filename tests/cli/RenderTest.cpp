@@ -1,0 +1,211 @@
+// render and print as a user runs them: argument checking, bad input that
+// leaves no output behind, the picture sizes, and printed millimetres
+// measured back from the PDF.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <fstream>
+#include <sstream>
+
+#include "jww/Drawing.h"
+#include "layout/Operations.h"
+#include "layout/SwtFile.h"
+#include "support/JwwWriter.h"
+#include "support/RunCommand.h"
+
+namespace sw {
+namespace {
+
+using test::RunCommand;
+using test::TempDir;
+
+const std::string kRegistry = SW_SOURCE_DIR "/examples/jwcad-settings.reg";
+
+std::vector<std::string> Cli(const TempDir& dir, std::vector<std::string> args) {
+  std::vector<std::string> argv = {"env", "-u", "WINEPREFIX", "HOME=" + dir.path().string(),
+                                   "SHEETWRIGHT_CONFIG=" + (dir / "own.reg").string(),
+                                   "SHEETWRIGHT_JWCAD_REGISTRY=" + kRegistry, SW_CLI};
+  argv.insert(argv.end(), args.begin(), args.end());
+  return argv;
+}
+
+// A drawing with a 100 mm line through the origin (pen 1) and a block that
+// inserts itself, and a one-sheet A4 layout of it with one frame around the
+// line. Returns the layout's path.
+std::filesystem::path WriteMeasuredLayout(const TempDir& dir) {
+  JWWDrawing d = test::MakeDrawing(600);
+  d.head.paperSize = 4;
+  d.JWWLines.push_back({test::MakeHead(0, 0, 1, 1), -50, 0, 50, 0});
+  CDataList def;
+  def.number = 1;
+  def.memberCount = 2;
+  d.JWWBlocks.addDefinition(def);
+  d.JWWBlocks.addLine({test::MakeHead(0, 0, 1, 1), 0, 20, 10, 20});
+  d.JWWBlocks.addInsert({test::MakeHead(0, 0, 1, 1), 0, 0, 1, 1, 0, 1});
+  d.JWWInserts.push_back({test::MakeHead(0, 0, 1, 1), 0, 0, 1, 1, 0, 1});
+  const auto bytes = test::WriteJww(d);
+  EXPECT_TRUE(test::WriteBytes(dir / "m.jww", bytes));
+  LayoutDocument doc;
+  JWWDrawing read;
+  EXPECT_TRUE(openBaseDrawing(doc, read, dir / "m.jww"));
+  EXPECT_TRUE(addFrame(doc, kFrameRect, "f", {-100, -50}, {100, 50}));
+  CLayMain& s = doc.Sheets[0];
+  s.frames[1].groups = s.frames[0].groups;
+  s.shown[1] = true;
+  s.shown[0] = false;
+  EXPECT_TRUE(SaveLayout(doc, dir / "m.swt"));
+  return dir / "m.swt";
+}
+
+struct UsageCase {
+  const char* name;
+  std::vector<std::string> args;
+};
+void PrintTo(const UsageCase& c, std::ostream* os) { *os << c.name; }
+
+class RenderUsage : public ::testing::TestWithParam<UsageCase> {};
+
+TEST_P(RenderUsage, IsAUsageError) {
+  TempDir dir;
+  auto r = RunCommand(Cli(dir, GetParam().args));
+  EXPECT_EQ(r.status, 2) << r.err;
+  EXPECT_NE(r.err.find("usage"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Args, RenderUsage,
+    ::testing::Values(
+        UsageCase{"RenderWithoutOutput", {"render", "a.jww"}},
+        UsageCase{"RenderSizeZero", {"render", "a.jww", "o.png", "--size", "0x10"}},
+        UsageCase{"RenderSizeHalf", {"render", "a.jww", "o.png", "--size", "10x"}},
+        UsageCase{"RenderSizeHuge", {"render", "a.jww", "o.png", "--size", "100000x100"}},
+        UsageCase{"RenderSizeWords", {"render", "a.jww", "o.png", "--size", "big"}},
+        UsageCase{"RenderSheetNegative", {"render", "a.jww", "o.png", "--sheet", "-1"}},
+        UsageCase{"RenderUnknownOption", {"render", "a.jww", "o.png", "--zoom", "2"}},
+        UsageCase{"RenderOptionTwice", {"render", "a.jww", "o.png", "--sheet", "0", "--sheet", "0"}},
+        UsageCase{"PrintScaleNegative", {"print", "a.jww", "o.pdf", "--scale", "-5"}},
+        UsageCase{"PrintScaleZero", {"print", "a.jww", "o.pdf", "--scale", "0"}},
+        UsageCase{"PrintScaleNaN", {"print", "a.jww", "o.pdf", "--scale", "nan"}},
+        UsageCase{"PrintScaleInfinite", {"print", "a.jww", "o.pdf", "--scale", "inf"}},
+        UsageCase{"PrintScaleAbsurd", {"print", "a.jww", "o.pdf", "--scale", "1e9"}},
+        UsageCase{"PrintPageA5", {"print", "a.jww", "o.pdf", "--page", "A5"}},
+        UsageCase{"PrintOptionWithoutValue", {"print", "a.jww", "o.pdf", "--page"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CliRender, BadInputIsReportedAndWritesNothing) {
+  TempDir dir;
+  const auto layout = WriteMeasuredLayout(dir);
+  ASSERT_TRUE(test::WriteBytes(dir / "short.jww", {'J', 'w', 'w'}));
+  ASSERT_TRUE(test::WriteBytes(dir / "note.txt", {'x'}));
+  std::ifstream in(layout);
+  std::stringstream text;
+  text << in.rdbuf();
+  std::string orphan = text.str();
+  const std::size_t at = orphan.find("m.jww");
+  ASSERT_NE(at, std::string::npos);
+  orphan.replace(at, 5, "gone.jww");
+  ASSERT_TRUE(test::WriteBytes(dir / "orphan.swt", {orphan.begin(), orphan.end()}));
+
+  const std::vector<std::vector<std::string>> cases = {
+      {"render", (dir / "missing.jww").string()},
+      {"render", (dir / "short.jww").string()},
+      {"render", (dir / "note.txt").string()},
+      {"render", layout.string(), "--sheet", "1"},
+      {"render", (dir / "m.jww").string(), "--sheet", "1"},
+      {"render", (dir / "orphan.swt").string()},
+      {"render", layout.string(), "--registry", (dir / "none.reg").string()},
+      {"print", (dir / "short.jww").string()},
+  };
+  for (std::vector<std::string> args : cases) {
+    const bool print = args[0] == "print";
+    const auto out = dir / (print ? "out.pdf" : "out.png");
+    args.insert(args.begin() + 2, out.string());
+    auto r = RunCommand(Cli(dir, args));
+    EXPECT_EQ(r.status, 1) << args[1] << " " << r.err;
+    EXPECT_FALSE(r.err.empty()) << args[1];
+    EXPECT_FALSE(std::filesystem::exists(out)) << args[1];
+  }
+}
+
+TEST(CliRender, PictureHasThePaintBoxSize) {
+  TempDir dir;
+  const auto layout = WriteMeasuredLayout(dir);
+  for (const auto& [input, size, w, h] :
+       {std::tuple{layout.string(), std::string("640x480"), 640, 480},
+        std::tuple{(dir / "m.jww").string(), std::string("300x200"), 300, 200}}) {
+    const auto out = dir / "out.png";
+    auto r = RunCommand(Cli(dir, {"render", input, out.string(), "--size", size}));
+    ASSERT_EQ(r.status, 0) << r.err;
+    QImage img(QString::fromStdString(out.string()));
+    EXPECT_EQ(img.width(), w);
+    EXPECT_EQ(img.height(), h);
+  }
+  auto r = RunCommand(Cli(dir, {"render", layout.string(), (dir / "d.png").string()}));
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(QImage(QString::fromStdString((dir / "d.png").string())).size(), QSize(1024, 768));
+}
+
+// The first and last column darker than white in rows y-2..y+2 (a hairline
+// falls on one of them).
+std::pair<int, int> InkRun(const QImage& img, int y) {
+  int first = -1, last = -1;
+  for (int row = y - 2; row <= y + 2; ++row)
+    for (int x = 0; x < img.width(); ++x)
+      if (qGray(img.pixel(x, row)) < 230) {
+        if (first < 0 || x < first) first = x;
+        last = std::max(last, x);
+      }
+  return {first, last};
+}
+
+struct PrintCase {
+  const char* name;
+  std::vector<std::string> options;
+  const char* mediaBox;   // page size in points
+  int rasterW, rasterH;   // pixels at 254 dpi (10 per mm)
+  int first, last;        // columns of the 100 mm line
+};
+void PrintTo(const PrintCase& c, std::ostream* os) { *os << c.name; }
+
+class CliPrint : public ::testing::TestWithParam<PrintCase> {};
+
+TEST_P(CliPrint, SheetMillimetresLandOnPageMillimetres) {
+  const PrintCase& c = GetParam();
+  TempDir dir;
+  const auto layout = WriteMeasuredLayout(dir);
+  const auto pdf = dir / "out.pdf";
+  std::vector<std::string> args = {"print", layout.string(), pdf.string()};
+  args.insert(args.end(), c.options.begin(), c.options.end());
+  auto r = RunCommand(Cli(dir, args));
+  ASSERT_EQ(r.status, 0) << r.err;
+  std::ifstream in(pdf, std::ios::binary);
+  std::stringstream bytes;
+  bytes << in.rdbuf();
+  EXPECT_NE(bytes.str().find(c.mediaBox), std::string::npos) << c.mediaBox;
+
+  if (RunCommand({"sh", "-c", "command -v pdftoppm"}).status != 0)
+    GTEST_SKIP() << "pdftoppm is not installed";
+  auto raster = RunCommand({"pdftoppm", "-r", "254", "-png", "-singlefile", pdf.string(),
+                            (dir / "page").string()});
+  ASSERT_EQ(raster.status, 0) << raster.err;
+  QImage page(QString::fromStdString((dir / "page.png").string()));
+  // Whole points round the page by up to a fraction of a millimetre.
+  ASSERT_NEAR(page.width(), c.rasterW, 3);
+  ASSERT_NEAR(page.height(), c.rasterH, 3);
+  const auto [first, last] = InkRun(page, page.height() / 2);
+  EXPECT_NEAR(first, c.first, 2);
+  EXPECT_NEAR(last, c.last, 2);
+  // No frame outline or paper outline on paper: nothing 45 mm above the line.
+  EXPECT_EQ(InkRun(page, page.height() / 2 - 450).first, -1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, CliPrint,
+    ::testing::Values(
+        PrintCase{"A4AtFullSize", {}, "[0 0 842", 2970, 2100, 985, 1985},
+        PrintCase{"A4AtHalfSize", {"--scale", "50"}, "[0 0 842", 2970, 2100, 1235, 1735},
+        PrintCase{"A3PageAtFullSize", {"--page", "A3"}, "[0 0 1191", 4200, 2970, 1600, 2600}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace sw

@@ -1,0 +1,393 @@
+// The sheet redraw recorded call by call: what is drawn for which frames,
+// in which colours and order, on screen and when printing.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+#include "core/Cp932.h"
+#include "render/RecordingCanvas.h"
+#include "render/RedrawScene.h"
+#include "render/RubberBand.h"
+
+namespace sw {
+namespace {
+
+using test::MakeHead;
+using test::RedrawScene;
+
+constexpr BoxSize kBox{400, 300};
+
+struct Recorded {
+  RedrawScene scene;
+  RecordingCanvas canvas;
+
+  Recorded() { scene.Fit(kBox); }
+  void Redraw() {
+    canvas.Clear();
+    RedrawSheet(canvas, scene.view, scene.source(), scene.state);
+  }
+  // Lines drawn in colour `c` with a copy pen.
+  std::size_t LinesIn(Colour c) const {
+    std::size_t n = 0;
+    for (const CanvasCall& call : canvas.Of(CanvasOp::Line))
+      if (call.pen.color == c && call.pen.mode == PenMode::Copy) ++n;
+    return n;
+  }
+};
+
+TEST(RedrawSheet, ScreenSheetWithoutDrawingShowsPaperAndAuxiliaryLinesOnly) {
+  Recorded r;
+  r.scene.doc.head.baseFile.clear();
+  r.scene.AddRect(-50, -40, 50, 40);
+  r.scene.AddLine(-10, 0, 10, 0);
+  addLine(r.scene.doc, kAuxLineCode, {0, -20}, {0, 20});
+  r.Redraw();
+  const auto& calls = r.canvas.Calls();
+  ASSERT_GE(calls.size(), 3u);
+  EXPECT_EQ(calls[0].op, CanvasOp::FillRect);
+  EXPECT_EQ(calls[0].rect, (CanvasRect{0, 0, 1200, 900}));
+  EXPECT_EQ(calls[0].color, r.scene.styles.BackgroundColor);
+  EXPECT_EQ(calls[1].op, CanvasOp::Rectangle);
+  EXPECT_EQ(calls[1].pen.color, r.scene.styles.ScreenPenColor[9]);
+  EXPECT_EQ(calls[1].brush.style, BrushStyle::Clear);
+  EXPECT_EQ(r.canvas.Count(CanvasOp::SetClipRect), 0u);
+  // The vertical auxiliary line across the whole buffer, in XOR; the zero
+  // placeholder at position 0 draws nothing.
+  const auto lines = r.canvas.Of(CanvasOp::Line);
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0].pen.mode, PenMode::Xor);
+  EXPECT_EQ(lines[0].pen.color, r.scene.styles.LayoutColor);
+  EXPECT_EQ(lines[0].points[0].x, 600);
+  EXPECT_EQ(std::min(lines[0].points[0].y, lines[0].points[1].y), 0);
+  EXPECT_EQ(std::max(lines[0].points[0].y, lines[0].points[1].y), 900);
+}
+
+TEST(RedrawSheet, PrintPreviewAddsThePrinterPage) {
+  Recorded r;
+  r.scene.view.PrintPreview = true;
+  r.scene.view.PrinterPaperMm = {200, 280};
+  r.Redraw();
+  const auto rects = r.canvas.Of(CanvasOp::Rectangle);
+  ASSERT_EQ(rects.size(), 2u);
+  const PixelRect page = PrinterOutline(r.scene.view);
+  EXPECT_EQ(rects[1].rect, (CanvasRect{page.left, page.top, page.right, page.bottom}));
+}
+
+// Which frames are drawn: a frame is drawn when it is shown, a rectangle and
+// at least partly in the view window.
+struct FrameCase {
+  const char* name;
+  int kind;       // kFrameRect or kFrameCircle
+  bool shown;
+  double dx;      // paper mm; 1000 moves the frame out of the view
+  bool drawn;
+};
+
+void PrintTo(const FrameCase& c, std::ostream* os) { *os << c.name; }
+
+class FrameSelection : public ::testing::TestWithParam<FrameCase> {};
+
+TEST_P(FrameSelection, DrawsOnlyShownRectanglesInView) {
+  const FrameCase& c = GetParam();
+  Recorded r;
+  r.scene.AddLine(-10, 0, 10, 0);
+  if (c.kind == kFrameRect) {
+    r.scene.AddRect(-20, -20, 20, 20, c.dx, 0);
+  } else {
+    ASSERT_TRUE(addFrame(r.scene.doc, kFrameCircle, "c", {0, 0}, {10, 0}));
+    r.scene.sheet().shown[1] = true;
+    test::AllLayersState(r.scene.sheet().frames[1].groups, 2);
+  }
+  r.scene.sheet().shown[1] = c.shown;
+  r.Redraw();
+  EXPECT_EQ(r.canvas.Count(CanvasOp::SetClipRect), c.drawn ? 1u : 0u);
+  // Paper outline, plus the frame outline when drawn.
+  EXPECT_EQ(r.canvas.Count(CanvasOp::Rectangle), c.drawn ? 2u : 1u);
+  EXPECT_EQ(r.LinesIn(r.scene.styles.ScreenPenColor[1]), c.drawn ? 1u : 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Frames, FrameSelection,
+    ::testing::Values(FrameCase{"ShownRectangle", kFrameRect, true, 0, true},
+                      FrameCase{"HiddenRectangle", kFrameRect, false, 0, false},
+                      FrameCase{"CircleFrame", kFrameCircle, true, 0, false},
+                      FrameCase{"RectangleOutsideTheView", kFrameRect, true, 1000, false},
+                      FrameCase{"RectanglePartlyInTheView", kFrameRect, true, 450, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(RedrawSheet, FrameIsClippedOutlinedAndMovedByItsOffset) {
+  Recorded r;
+  r.scene.AddLine(-10, 0, 10, 0);
+  const int f = r.scene.AddRect(-20, -20, 20, 20, 30, 5);  // 30 mm right, 5 mm down
+  r.scene.sheet().selectedFrame = f;
+  r.Redraw();
+  const double s = r.scene.view.ViewScale;
+  const PixelPoint o = r.scene.view.PaperOrigin;
+  const auto px = [&](double x) { return RoundAway((x + 30) * s + o.x); };
+  const auto py = [&](double y) { return RoundAway(-y * s + RoundAway(5 * s + o.y)); };
+  const auto clips = r.canvas.Of(CanvasOp::SetClipRect);
+  ASSERT_EQ(clips.size(), 1u);
+  EXPECT_EQ(clips[0].rect, (CanvasRect{px(-20), py(20), px(20), py(-20)}));
+  const auto rects = r.canvas.Of(CanvasOp::Rectangle);
+  ASSERT_EQ(rects.size(), 2u);
+  EXPECT_EQ(rects[1].pen.color, r.scene.styles.LayoutColor);
+  EXPECT_EQ(rects[1].pen.mode, PenMode::Copy);  // the stored style 1200 draws opaque
+  const auto lines = r.canvas.Of(CanvasOp::Line);
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0].points[0], (PixelPoint{px(-10), py(0)}));
+  // The clip is removed after the frame's drawing.
+  const auto& calls = r.canvas.Calls();
+  EXPECT_EQ(calls.back().op, CanvasOp::ClearClip);
+  EXPECT_EQ(r.scene.view.DrawOrigin, r.scene.view.PaperOrigin);
+  EXPECT_EQ(r.scene.state.CurrentFrame, f);
+}
+
+TEST(RedrawSheet, BackdropIsGreyUnderFramesInTheirColours) {
+  Recorded r;
+  r.scene.AddLine(-10, 0, 10, 0, 0, 2);
+  r.scene.AddRect(-20, -20, 20, 20);
+  r.scene.state.BackdropMode = 1;
+  r.Redraw();
+  const auto lines = r.canvas.Of(CanvasOp::Line);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0].pen.color, r.scene.styles.GreyColor);
+  EXPECT_EQ(lines[1].pen.color, r.scene.styles.ScreenPenColor[2]);
+  EXPECT_EQ(r.scene.state.BackdropMode, 1);  // back to 1 after the grey pass
+  EXPECT_FALSE(r.scene.state.Painted);
+
+  r.scene.state.BackdropMode = 0;
+  r.Redraw();
+  EXPECT_EQ(r.canvas.Of(CanvasOp::Line).size(), 1u);
+}
+
+TEST(RedrawSheet, PrintingDrawsOnlyFrameContents) {
+  Recorded r;
+  r.scene.AddLine(-10, 0, 10, 0);
+  r.scene.AddRect(-20, -20, 20, 20);
+  addLine(r.scene.doc, kAuxLineCode, {0, -20}, {0, 20});
+  r.scene.view.Printing = true;
+  r.scene.view.PrintPreview = true;
+  r.scene.view.OutputScale = 1;
+  const SavedView saved = BeginPrintMapping(r.scene.view, 2970, 2100, 254, 254);
+  r.Redraw();
+  EndPrintMapping(r.scene.view, saved);
+  EXPECT_EQ(r.canvas.Count(CanvasOp::FillRect), 0u);
+  EXPECT_EQ(r.canvas.Count(CanvasOp::Rectangle), 0u);
+  const auto lines = r.canvas.Of(CanvasOp::Line);
+  ASSERT_EQ(lines.size(), 1u);  // the drawing's line; no auxiliary line
+  // 10 pixels per mm, the paper centre on the page centre.
+  EXPECT_EQ(lines[0].points[0], (PixelPoint{1485 - 100, 1050}));
+  EXPECT_EQ(lines[0].pen.color, r.scene.styles.PrintPenColor[1]);
+}
+
+TEST(RedrawSheet, CurrentSheetOutOfRangeDrawsOnlyThePaper) {
+  Recorded r;
+  r.scene.AddLine(-10, 0, 10, 0);
+  r.scene.AddRect(-20, -20, 20, 20);
+  r.scene.doc.head.currentSheet = 5;
+  r.Redraw();
+  EXPECT_EQ(r.canvas.Count(CanvasOp::Line), 0u);
+  EXPECT_EQ(r.canvas.Count(CanvasOp::Rectangle), 1u);
+}
+
+TEST(DrawDrawing, DrawsTheListsInTheirOrder) {
+  Recorded r;
+  JWWDrawing& d = r.scene.drawing;
+  d.JWWPoints.push_back({MakeHead(0, 0, 1, 1), 0, 0});
+  d.JWWTexts.push_back({MakeHead(0, 0, 1, 1), 0, 0, 20, 0, 0, 5, 5, 0, 0, "MS Gothic", "ABC"});
+  d.JWWArcs.push_back({MakeHead(0, 0, 1, 1), 0, 0, 10, 0, 2 * std::numbers::pi, 0, 1, 1});
+  r.scene.AddLine(-10, 0, 10, 0);
+  d.JWWSolids.push_back({MakeHead(0, 0, 1, 1), 0, 0, 5, 0, 5, 5, 0, 5, 0});
+  r.scene.state.BackdropMode = 1;
+  r.Redraw();
+  std::vector<CanvasOp> ops;
+  for (const CanvasCall& c : r.canvas.Calls())
+    if (c.op != CanvasOp::FillRect && c.op != CanvasOp::Rectangle) ops.push_back(c.op);
+  const std::vector<CanvasOp> want{CanvasOp::Polygon, CanvasOp::Line, CanvasOp::Ellipse,
+                                   CanvasOp::TextOut, CanvasOp::TextOut, CanvasOp::TextOut,
+                                   CanvasOp::Ellipse};
+  EXPECT_EQ(ops, want);
+  // Block inserts and everything after the solids: transparent brush.
+  const auto lines = r.canvas.Of(CanvasOp::Line);
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0].brush.style, BrushStyle::Clear);
+}
+
+// The settings texts Jw_cad stores in the drawing are not drawn; texts that
+// only look like them are.
+struct SettingsTextCase {
+  const char* name;
+  const char* text;
+  double x, y;
+  int layer;
+  bool skipped;
+};
+
+void PrintTo(const SettingsTextCase& c, std::ostream* os) { *os << c.name; }
+
+class SettingsTexts : public ::testing::TestWithParam<SettingsTextCase> {};
+
+TEST_P(SettingsTexts, SkipsOnlyJwcadSettings) {
+  const SettingsTextCase& c = GetParam();
+  CDataMoji t{MakeHead(0, c.layer, 1, 1), c.x, c.y, c.x + 40, c.y, 0, 3, 3, 0, 0, "", c.text};
+  EXPECT_EQ(IsJwcadSettingsText(t), c.skipped);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, SettingsTexts,
+    ::testing::Values(
+        SettingsTextCase{"PrinterSetting", "Printer_Orientation = 0", 0, -1000, 0, true},
+        SettingsTextCase{"ViewSetting", "View_Direct2d = 1", 0, -1000, 0, true},
+        SettingsTextCase{"DrawSetting", "Draw_BmpTOUKA = 1", 0, -1000, 0, true},
+        SettingsTextCase{"NegativeValue", "Printer_PaperSize = -1", 0, -1000, 0, true},
+        SettingsTextCase{"ElsewhereOnTheSheet", "Printer_Orientation = 0", 10, -1000, 0, false},
+        SettingsTextCase{"OnAnotherLayer", "Printer_Orientation = 0", 0, -1000, 1, false},
+        SettingsTextCase{"OtherName", "Room_Area = 12", 0, -1000, 0, false},
+        SettingsTextCase{"NotAnInteger", "Printer_Orientation = up", 0, -1000, 0, false},
+        SettingsTextCase{"NoValue", "Printer_Orientation = ", 0, -1000, 0, false},
+        SettingsTextCase{"PlainText", "Printer", 0, -1000, 0, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(DrawDrawing, SettingsTextIsNotDrawnButOtherTextsAre) {
+  Recorded r;
+  r.scene.drawing.JWWTexts.push_back(
+      {MakeHead(0, 0, 1, 1), 0, -1000, 40, -1000, 0, 3, 3, 0, 0, "", "View_Direct2d = 1"});
+  r.scene.drawing.JWWTexts.push_back(
+      {MakeHead(0, 0, 1, 1), 0, 0, 40, 0, 0, 5, 5, 0, 0, "", "A"});
+  r.scene.state.BackdropMode = 1;
+  r.scene.view.ViewWindow = {-2000, -2000, 2000, 2000};
+  r.Redraw();
+  ASSERT_EQ(r.canvas.Count(CanvasOp::TextOut), 1u);
+  EXPECT_EQ(r.canvas.Of(CanvasOp::TextOut)[0].text, "A");
+}
+
+// A block world: definitions drawn through DrawBlock on a 1 px/mm view.
+struct Blocks {
+  RedrawScene scene;
+  RecordingCanvas canvas;
+  PenContext pen;
+
+  Blocks() {
+    scene.view.ViewScale = 1;
+    scene.view.BufferSize = {1000, 1000};
+    scene.view.ViewWindow = {-500, -500, 500, 500};
+    PlaceOrigin(scene.view);
+    pen.styles = &scene.styles;
+    pen.groups = &scene.sheet().frames[0].groups;
+    pen.currentFrame = 0;
+  }
+  void Define(std::int32_t number, std::vector<JWWMember> members) {
+    CDataList d;
+    d.number = number;
+    d.memberCount = static_cast<std::int32_t>(members.size());
+    scene.drawing.JWWBlocks.addDefinition(d);
+    for (auto& m : members) scene.drawing.JWWBlocks.addMember(std::move(m));
+  }
+  void Draw(const CDataBlock& insert) {
+    const DrawContext ctx{scene.view, pen, WindowClip(scene.view), 0, 0};
+    DrawBlock(ctx, canvas, scene.drawing.JWWBlocks, insert);
+  }
+};
+
+CDataBlock Insert(std::int32_t number, double x, double y, double sx, double sy, double angle) {
+  return CDataBlock{MakeHead(0, 0, 1, 1), x, y, sx, sy, angle, number};
+}
+
+TEST(DrawBlock, ScalesRotatesAndMovesMembersLastFirst) {
+  Blocks b;
+  b.Define(1, {CDataSen{MakeHead(0, 0, 1, 1), 0, 0, 10, 0},
+               CDataSen{MakeHead(0, 0, 1, 1), 0, 0, 0, 5}});
+  b.Draw(Insert(1, 100, 50, 2, 3, std::numbers::pi / 2));
+  const auto lines = b.canvas.Of(CanvasOp::Line);
+  ASSERT_EQ(lines.size(), 2u);
+  const PixelPoint o = b.scene.view.PaperOrigin;
+  // Member 1 first: (0, 5) scaled to (0, 15), turned a quarter to (-15, 0).
+  EXPECT_EQ(lines[0].points[0], (PixelPoint{o.x + 100, o.y - 50}));
+  EXPECT_EQ(lines[0].points[1], (PixelPoint{o.x + 85, o.y - 50}));
+  // Member 0: (10, 0) scaled to (20, 0), turned to (0, 20).
+  EXPECT_EQ(lines[1].points[1], (PixelPoint{o.x + 100, o.y - 70}));
+}
+
+TEST(DrawBlock, NestedInsertsComposeTheirTransforms) {
+  Blocks b;
+  b.Define(2, {CDataSen{MakeHead(0, 0, 1, 1), 0, 0, 10, 0}});
+  b.Define(1, {Insert(2, 10, 0, 1, 1, 0)});
+  b.Draw(Insert(1, 0, 0, 2, 2, 0));
+  const auto lines = b.canvas.Of(CanvasOp::Line);
+  ASSERT_EQ(lines.size(), 1u);
+  const PixelPoint o = b.scene.view.PaperOrigin;
+  EXPECT_EQ(lines[0].points[0], (PixelPoint{o.x + 20, o.y}));
+  EXPECT_EQ(lines[0].points[1], (PixelPoint{o.x + 40, o.y}));
+}
+
+TEST(DrawBlock, CyclesAndDeepNestingStopAndTheRestIsDrawn) {
+  Blocks b;
+  // 1 -> 2 -> 1 and 3 -> 3, each with one line of its own.
+  b.Define(1, {CDataSen{MakeHead(0, 0, 1, 1), 0, 0, 1, 0}, Insert(2, 0, 10, 1, 1, 0)});
+  b.Define(2, {CDataSen{MakeHead(0, 0, 1, 1), 0, 0, 2, 0}, Insert(1, 0, 10, 1, 1, 0)});
+  b.Define(3, {Insert(3, 1, 0, 1, 1, 0), CDataSen{MakeHead(0, 0, 1, 1), 0, 0, 3, 0}});
+  b.Draw(Insert(1, 0, 0, 1, 1, 0));
+  EXPECT_EQ(b.canvas.Count(CanvasOp::Line), 2u);  // block 1's line and block 2's, once each
+  b.canvas.Clear();
+  b.Draw(Insert(3, 0, 0, 1, 1, 0));
+  EXPECT_EQ(b.canvas.Count(CanvasOp::Line), 1u);
+
+  // A chain deeper than the bound: the first kMaxBlockDepth levels are drawn.
+  Blocks deep;
+  const int levels = kMaxBlockDepth + 10;
+  for (int n = 1; n <= levels; ++n) {
+    std::vector<JWWMember> m{CDataSen{MakeHead(0, 0, 1, 1), 0, 0, 1, 0}};
+    if (n < levels) m.push_back(Insert(n + 1, 0, 1, 1, 1, 0));
+    deep.Define(n, std::move(m));
+  }
+  deep.Draw(Insert(1, 0, 0, 1, 1, 0));
+  EXPECT_EQ(deep.canvas.Count(CanvasOp::Line), static_cast<std::size_t>(kMaxBlockDepth));
+}
+
+TEST(DrawBlock, MirroredArcKeepsItsShape) {
+  Blocks b;
+  // A quarter circle from 0 to 90 degrees about (0, 0), radius 100; mirrored
+  // in the y axis it spans 90..180 degrees.
+  CDataEnko arc{MakeHead(0, 0, 1, 1), 0, 0, 100, 0, std::numbers::pi / 2, 0, 1, 0};
+  b.Define(1, {arc});
+  b.Draw(Insert(1, 0, 0, -1, 1, 0));
+  const auto polys = b.canvas.Of(CanvasOp::Polyline);
+  ASSERT_FALSE(polys.empty());
+  const PixelPoint o = b.scene.view.PaperOrigin;
+  for (const CanvasCall& c : polys)
+    for (const PixelPoint& p : c.points) {
+      EXPECT_LE(p.x, o.x + 1);  // left of the centre
+      EXPECT_LE(p.y, o.y + 1);  // above it
+    }
+}
+
+TEST(DrawBlock, MissingDefinitionDrawsNothing) {
+  Blocks b;
+  b.Draw(Insert(7, 0, 0, 1, 1, 0));
+  EXPECT_TRUE(b.canvas.Calls().empty());
+}
+
+TEST(RubberBand, ShapesAndModes) {
+  RedrawScene scene;
+  scene.Fit(kBox);
+  RecordingCanvas canvas;
+  const RubberBandContext ctx{scene.view, scene.styles, kBox};
+  RubberBand(canvas, ctx, {10, 10}, {50, 30}, 0, 200);
+  RubberBand(canvas, ctx, {10, 10}, {13, 14}, 0, 1210);
+  RubberBand(canvas, ctx, {10, 10}, {20, 10}, 0, 230);
+  RubberBand(canvas, ctx, {100, 100}, {0, 0}, 0, 1172);
+  const auto& calls = canvas.Calls();
+  ASSERT_EQ(calls.size(), 5u);
+  EXPECT_EQ(calls[0].op, CanvasOp::Rectangle);
+  EXPECT_EQ(calls[0].pen.mode, PenMode::Xor);
+  EXPECT_EQ(calls[1].rect, (CanvasRect{5, 5, 15, 15}));  // radius 5
+  EXPECT_EQ(calls[1].pen.mode, PenMode::Copy);
+  EXPECT_EQ(calls[2].points, (std::vector<PixelPoint>{{0, 10}, {400, 10}}));
+  EXPECT_EQ(calls[3].rect, (CanvasRect{96, 96, 104, 104}));
+  EXPECT_EQ(calls[4].rect, (CanvasRect{92, 92, 108, 108}));
+  EXPECT_EQ(calls[4].pen.color, scene.styles.TransformColor);
+}
+
+}  // namespace
+}  // namespace sw
