@@ -61,6 +61,10 @@ class TForm1 : public QMainWindow {
 
   // What a menu item or toolbar button of the command does.
   void runCommand(Cmd c);
+  // Opens a file named on the command line once the window is up: a layout
+  // (.swt) as "開く" opens it, a drawing (.jww) as "読込" loads it. Anything
+  // else is reported in an error box and nothing changes.
+  void openFile(const std::string& path);
   // Mirrors the shell state on the widgets, then carries out its requests.
   void ApplyShell();
   // The sheet redraw into BackBuffer.

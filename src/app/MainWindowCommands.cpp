@@ -12,6 +12,8 @@
 #include "app/MainWindow.h"
 #include "app/PaintBox.h"
 #include "app/PrintScaleDialog.h"
+#include <filesystem>
+
 #include "app/SettingsDialog.h"
 #include "edit/Commands.h"
 
@@ -78,6 +80,22 @@ void TForm1::runCommand(Cmd c) {
     case Cmd::About1:
       showAbout();
       break;
+  }
+  ApplyShell();
+}
+
+void TForm1::openFile(const std::string& path) {
+  if (!firstIdleDone_) firstIdle();
+  std::string ext = std::filesystem::path(path).extension().string();
+  for (char& ch : ext) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+  if (ext == ".swt") {
+    OpenLayoutFile(ws_, shell_, prompts(), path);
+  } else if (ext == ".jww") {
+    LoadBaseFile(ws_, shell_, prompts(), path);
+  } else {
+    prompts().message(MessageKind::Error, MessageButtons::Ok,
+                      std::string(kMsgReadFailed) + "\n" + path +
+                          "\n.swt か .jww のファイルを指定して下さい。");
   }
   ApplyShell();
 }

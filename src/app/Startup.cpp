@@ -56,7 +56,7 @@ bool LoadQtJapanese(QTranslator& translator, const QString& folder) {
 
 QString QtTranslationsFolder() { return QLibraryInfo::path(QLibraryInfo::TranslationsPath); }
 
-int RunApplication(const EnvLookup& env, const StartupMessage& message) {
+int RunApplication(const EnvLookup& env, const StartupMessage& message, const std::string& file) {
   QApplication::setApplicationName("Sheetwright");
   QApplication::setQuitOnLastWindowClosed(false);
   QTranslator qtJapanese;
@@ -67,6 +67,10 @@ int RunApplication(const EnvLookup& env, const StartupMessage& message) {
   if (std::unique_ptr<AppWindows> windows = CreateAppWindows(env, message)) {
     QObject::connect(windows->form1.get(), &TForm1::closed, qApp, &QApplication::quit, Qt::QueuedConnection);
     windows->form1->show();
+    if (!file.empty()) {
+      TForm1* form = windows->form1.get();
+      QMetaObject::invokeMethod(form, [form, file] { form->openFile(file); }, Qt::QueuedConnection);
+    }
     status = QApplication::exec();
   }
   if (translated) QApplication::removeTranslator(&qtJapanese);

@@ -52,8 +52,10 @@ QString QtTranslationsFolder();
 
 // The program: Qt's Japanese texts when present, the start-up check and the
 // four windows, then the message loop until the main window has closed.
-// Needs a QApplication. Returns the exit status: 1 when start-up refused
+// Needs a QApplication. `file`, when not empty, is opened once the window is
+// up (TForm1::openFile). Returns the exit status: 1 when start-up refused
 // (no window was created), else the message loop's status.
-int RunApplication(const EnvLookup& env, const StartupMessage& message);
+int RunApplication(const EnvLookup& env, const StartupMessage& message,
+                   const std::string& file = {});
 
 }  // namespace sw

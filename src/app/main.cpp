@@ -1,10 +1,13 @@
 // sheetwright: the page-layout and printing program for Jw_cad drawings.
-// It takes no command-line arguments.
+// sheetwright [FILE]: FILE, a layout (.swt) or a Jw_cad drawing (.jww), is
+// opened once the window is up.
 #include <QApplication>
 
 #include "app/Startup.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  return sw::RunApplication(sw::ProcessEnvironment(), sw::ShowStartupError);
+  const QStringList args = QApplication::arguments();
+  const std::string file = args.size() >= 2 ? args[1].toStdString() : std::string();
+  return sw::RunApplication(sw::ProcessEnvironment(), sw::ShowStartupError, file);
 }

@@ -231,6 +231,38 @@ TEST(WindowFiles, AnUnreadableLayoutLeavesTheProgramUsable) {
   EXPECT_TRUE(f.app.ws().tool.BaseLoaded);
 }
 
+// Pixels of the back buffer in `colour` (0xRRGGBB).
+int PixelsIn(const QImage& img, QRgb colour) {
+  int n = 0;
+  for (int y = 0; y < img.height(); ++y)
+    for (int x = 0; x < img.width(); ++x) n += (img.pixel(x, y) & 0xFFFFFFu) == colour;
+  return n;
+}
+
+TEST(WindowFiles, FileNamedOnTheCommandLineOpens) {
+  Fixture f;
+  ASSERT_NE(f.app.windows, nullptr);
+  f.form().openFile(f.drawing);
+  EXPECT_TRUE(f.app.ws().tool.BaseLoaded);
+  EXPECT_EQ(f.app.ws().redraw.BackdropMode, 1);
+  // The drawing is in the back buffer, in the grey of the backdrop (808080).
+  EXPECT_GT(PixelsIn(f.form().backBuffer(), 0x808080), 0);
+
+  ASSERT_TRUE(addFrame(f.app.ws().document, kFrameRect, "f", {-100, -50}, {20, 40}));
+  f.app.prompts.saveNames.push_back(f.scratch.file("cmd.swt"));
+  f.form().runCommand(Cmd::FileSaveAs1);
+  TestApp other(f.scratch);
+  ASSERT_NE(other.windows, nullptr);
+  other.form().openFile(f.scratch.file("cmd.swt"));
+  EXPECT_EQ(other.form().windowTitle(), "cmd.swt - Sheetwright");
+  EXPECT_TRUE(other.ws().document == f.app.ws().document);
+
+  other.form().openFile(f.scratch.file("notes.txt"));
+  ASSERT_EQ(other.prompts.messages.size(), 1u);
+  EXPECT_EQ(other.prompts.messages[0].kind, MessageKind::Error);
+  EXPECT_EQ(other.form().windowTitle(), "cmd.swt - Sheetwright");  // nothing changed
+}
+
 TEST(WindowClosing, CancelKeepsTheWindowAndTheLayout) {
   Fixture f;
   ASSERT_NE(f.app.windows, nullptr);
