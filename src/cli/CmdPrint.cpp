@@ -5,12 +5,12 @@
 #include <QBuffer>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <cmath>
-#include <cstdlib>
 
 #include "cli/SheetInput.h"
 #include "core/Cp932.h"
 #include "core/File.h"
+#include "edit/CommandsPrintScale.h"
+#include "settings/SettingsConvert.h"
 #include "platform/PagePrint.h"
 
 namespace sw::cli {
@@ -36,13 +36,10 @@ std::optional<int> ParsePage(const std::string& text) {
   return text[1] - '0';
 }
 
-// A percentage: finite, above 0 and at most 10000.
+// A percentage as the print-scale dialog takes one (a plain decimal number).
 std::optional<double> ParsePercent(const std::string& text) {
-  if (text.empty()) return std::nullopt;
-  char* end = nullptr;
-  const double v = std::strtod(text.c_str(), &end);
-  if (end != text.c_str() + text.size() || !std::isfinite(v) || v <= 0 || v > 10000)
-    return std::nullopt;
+  const std::optional<double> v = ParseDecimalReal(text);
+  if (!v || !IsPrintPercent(*v)) return std::nullopt;
   return v;
 }
 
@@ -75,8 +72,14 @@ int RunPrint(const Args& args) {
 
   auto ws = std::make_unique<Workspace>();
   if (int rc = LoadSheetInput(req, *ws); rc != 0) return rc;
+  if (int rc = CheckOutputPath(pos[1], req, *ws); rc != 0) return rc;
   ViewState& view = ws->view;
   SetPaperSize(view, ws->document.PaperIndex, ws->document.PaperIndex);
+  // The screen view the print button would leave behind: the window's
+  // default drawing area, fitted. Its buffer decides which texts are small
+  // enough to be printed as their outline boxes.
+  view.ViewReady = true;
+  RefreshView(view, BoxSize{1024, 768});
   view.OutputScale = percent / 100;
 
   QByteArray pdf;

@@ -48,6 +48,7 @@ int RunRender(const Args& args) {
 
   auto ws = std::make_unique<Workspace>();
   if (int rc = LoadSheetInput(req, *ws); rc != 0) return rc;
+  if (int rc = CheckOutputPath(pos[1], req, *ws); rc != 0) return rc;
   ViewState& view = ws->view;
   SetPaperSize(view, ws->document.PaperIndex, ws->document.PaperIndex);
   view.ViewReady = true;

@@ -104,6 +104,18 @@ int LoadDrawingInput(const SheetRequest& req, Workspace& ws) {
 
 }  // namespace
 
+int CheckOutputPath(const std::string& out, const SheetRequest& req, const Workspace& ws) {
+  if (HasExtension(out, ".jww") || HasExtension(out, ".swt"))
+    return ReportBadInput(out, Error{"will not write a picture over a drawing or layout name", -1});
+  std::error_code ec;
+  const fs::path target(out);
+  for (const fs::path& source : {fs::path(req.input), NativePathFromCp932(ws.document.head.baseFile)}) {
+    if (!source.empty() && fs::exists(target, ec) && fs::equivalent(target, source, ec))
+      return ReportBadInput(out, Error{"is an input file; it is only read", -1});
+  }
+  return 0;
+}
+
 int LoadSheetInput(const SheetRequest& req, Workspace& ws) {
   int rc = 0;
   if (HasExtension(req.input, ".swt")) {

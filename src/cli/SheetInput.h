@@ -39,6 +39,11 @@ int LoadSheetInput(const SheetRequest& req, Workspace& ws);
 bool SplitArgs(const Args& args, std::initializer_list<std::string_view> allowed,
                std::vector<std::string>& positional, std::map<std::string, std::string>& options);
 
+// 0 when `out` may be written; else reports (exit status 1) an output that
+// would replace the input, the layout's base drawing, or any drawing or
+// layout (an output named .jww or .swt): these files are only ever read.
+int CheckOutputPath(const std::string& out, const SheetRequest& req, const Workspace& ws);
+
 // Parses a whole decimal integer; nothing on anything else.
 std::optional<long long> ParseInteger(const std::string& text);
 

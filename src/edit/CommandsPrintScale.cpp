@@ -18,7 +18,7 @@ Status PrintScaleOk(ToolState& tool, const std::string& text) {
   const std::string_view trimmed =
       first == std::string::npos ? std::string_view() : std::string_view(text).substr(first, last - first + 1);
   const std::optional<double> v = trimmed.empty() || trimmed == "0" ? std::optional<double>(1.0) : ParseDecimalReal(trimmed);
-  if (!v || !std::isfinite(*v) || *v <= 0 || *v > kMaxPrintPercent) return MakeError(kConversionError);
+  if (!v || !IsPrintPercent(*v)) return MakeError(kConversionError);
   tool.CustomPrintPercent = *v;
   tool.PrintScaleDone = true;
   return Status::Ok();

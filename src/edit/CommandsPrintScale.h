@@ -11,14 +11,22 @@ namespace sw {
 
 inline constexpr const char* kCaptionPrintScale = "印刷倍率";
 inline constexpr const char* kLabelPrintScale = "印刷倍率(%)を入力してください。";
-// The largest percentage taken (100 times the sheet).
+// The largest percentage taken (100 times the sheet) and the smallest (below
+// it the page would stand for more sheet than numbers can hold).
 inline constexpr double kMaxPrintPercent = 10000.0;
+inline constexpr double kMinPrintPercent = 0.01;
+
+// True for a percentage the output scale may be built from: finite and in
+// kMinPrintPercent..kMaxPrintPercent.
+inline bool IsPrintPercent(double v) {
+  return v >= kMinPrintPercent && v <= kMaxPrintPercent;  // false for NaN
+}
 
 // The field's text on activation: CustomPrintPercent in shortest decimal form.
 std::string PrintPercentText(const ToolState& tool);
 
 // Ok: "0" and an empty text stand for "1"; otherwise the text must be a
-// decimal number above 0 and at most kMaxPrintPercent. A text that is not
+// decimal number for which IsPrintPercent holds. A text that is not
 // one fails with the conversion message and changes nothing; else the value
 // goes to CustomPrintPercent and PrintScaleDone is set.
 Status PrintScaleOk(ToolState& tool, const std::string& text);

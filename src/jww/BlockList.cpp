@@ -1,5 +1,7 @@
 #include "jww/BlockList.h"
 
+#include <algorithm>
+
 namespace sw {
 
 void TJWWBlockList::clear() {
@@ -47,6 +49,16 @@ const JWWMember* TJWWBlockList::member(std::int32_t number, std::int32_t j) cons
   if (k < 0 || j < 0 || j >= definitions_[static_cast<std::size_t>(k)].memberCount) return nullptr;
   std::size_t index = firstMember_[static_cast<std::size_t>(k)] + static_cast<std::size_t>(j);
   return index < members_.size() ? &members_[index] : nullptr;
+}
+
+std::span<const JWWMember> TJWWBlockList::membersOf(std::int32_t number) const {
+  const std::ptrdiff_t k = firstDefinition(number);
+  if (k < 0) return {};
+  const std::size_t first = firstMember_[static_cast<std::size_t>(k)];
+  const std::int32_t count = definitions_[static_cast<std::size_t>(k)].memberCount;
+  if (count <= 0 || first >= members_.size()) return {};
+  const std::size_t n = std::min(static_cast<std::size_t>(count), members_.size() - first);
+  return std::span<const JWWMember>(members_).subspan(first, n);
 }
 
 int TJWWBlockList::memberKind(std::int32_t number, std::int32_t j) const {

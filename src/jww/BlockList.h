@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <variant>
 #include <vector>
 
@@ -39,6 +40,9 @@ class TJWWBlockList {
   // (or past the stored members) is a missing member: memberKind gives -1
   // and member gives nullptr.
   int memberKind(std::int32_t number, std::int32_t j) const;
+  // The members of the first definition numbered `number` that are stored:
+  // member j of the span is member(number, j). Empty for a missing number.
+  std::span<const JWWMember> membersOf(std::int32_t number) const;
   const JWWMember* member(std::int32_t number, std::int32_t j) const;
 
   // Copy member j of block `number` into `out` only when it has the getter's

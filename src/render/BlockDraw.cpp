@@ -1,6 +1,7 @@
 // Block inserts: the members of a definition drawn through the insert's
 // transform (scale about the definition origin, move to the reference point,
 // rotate about it).
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <numbers>
@@ -121,17 +122,21 @@ void SetClearBrush(Canvas& canvas) {
 
 // Draws the insert; `path` holds the definitions being drawn above it.
 void DrawInsert(const DrawContext& ctx, Canvas& canvas, const TJWWBlockList& blocks,
-                const CDataBlock& insert, std::vector<std::int32_t>& path) {
+                const CDataBlock& insert, std::vector<std::int32_t>& path, long long& budget) {
   CDataList def;
   if (!blocks.getDefinition(insert.blockNumber, def)) return;
+  // The count is the definition's own; only members that are stored are drawn.
+  const std::span<const JWWMember> members = blocks.membersOf(insert.blockNumber);
+  const std::size_t n =
+      std::min(members.size(), static_cast<std::size_t>(std::max(def.memberCount, 0)));
   if (static_cast<int>(path.size()) >= kMaxBlockDepth) return;
   for (std::int32_t n : path)
     if (n == insert.blockNumber) return;
   path.push_back(insert.blockNumber);
   const Placement p = PlacementOf(insert);
-  for (std::int32_t j = def.memberCount - 1; j >= 0; --j) {
-    const JWWMember* m = blocks.member(insert.blockNumber, j);
-    if (!m) continue;
+  for (std::size_t j = n; j-- > 0 && budget > 0;) {
+    --budget;
+    const JWWMember* m = &members[j];
     switch (m->index()) {
       case 0: {
         CDataSen l = std::get<CDataSen>(*m);
@@ -182,7 +187,7 @@ void DrawInsert(const DrawContext& ctx, Canvas& canvas, const TJWWBlockList& blo
         nested.angle = mirrored ? p.r - nested.angle : nested.angle + p.r;
         nested.scaleX *= p.sx;
         nested.scaleY *= p.sy;
-        DrawInsert(ctx, canvas, blocks, nested, path);
+        DrawInsert(ctx, canvas, blocks, nested, path, budget);
         break;
       }
       default: break;
@@ -194,10 +199,10 @@ void DrawInsert(const DrawContext& ctx, Canvas& canvas, const TJWWBlockList& blo
 }  // namespace
 
 void DrawBlock(const DrawContext& ctx, Canvas& canvas, const TJWWBlockList& blocks,
-               const CDataBlock& insert) {
+               const CDataBlock& insert, long long& budget) {
   std::vector<std::int32_t> path;
   path.reserve(8);
-  DrawInsert(ctx, canvas, blocks, insert, path);
+  DrawInsert(ctx, canvas, blocks, insert, path, budget);
 }
 
 }  // namespace sw

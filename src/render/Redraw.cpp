@@ -1,6 +1,7 @@
 #include "render/Redraw.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <string_view>
 
@@ -52,6 +53,53 @@ PenContext MakePen(const StyleTables& styles, const CLayCount& frame, int index,
   return pc;
 }
 
+// Pixel coordinates beyond this are clamped before a clip rectangle is made
+// of them (the canvas works with differences of coordinates).
+constexpr std::int32_t kClipLimit = 1 << 29;
+
+CanvasRect ClipOf(PixelPoint a, PixelPoint b) {
+  auto c = [](std::int32_t v) { return std::clamp(v, -kClipLimit, kClipLimit); };
+  return CanvasRect{c(std::min(a.x, b.x)), c(std::min(a.y, b.y)), c(std::max(a.x, b.x)),
+                    c(std::max(a.y, b.y))};
+}
+
+// Frame i of `sheet`, a rectangle frame, with DrawOrigin already moved by its
+// offset: skipped when wholly outside the view window; else its outline
+// (screen only) and the drawing clipped to it. A frame whose corners or
+// offset are not finite shows nothing; corners stored the wrong way round
+// are taken in order.
+void DrawRectFrame(Canvas& canvas, ViewState& view, const SheetSource& src, RedrawState& state,
+                   const CLayMain& sheet, std::size_t i, const RubberBandContext& band) {
+  const CLayCount& frame = sheet.frames[i];
+  const CLayRect& r = sheet.rects[i];
+  for (double v : {r.x1, r.y1, r.x2, r.y2, frame.dx, frame.dy})
+    if (!std::isfinite(v)) return;
+  const double x1 = std::min(r.x1, r.x2), x2 = std::max(r.x1, r.x2);
+  const double y1 = std::min(r.y1, r.y2), y2 = std::max(r.y1, r.y2);
+  state.FrameClip = ClipRect{x1, y1, x2, y2};
+  if (RectOutside(WindowClip(view), x1 + frame.dx, y1 - frame.dy, x2 + frame.dx, y2 - frame.dy) ==
+      kClipOutside)
+    return;
+  const PixelPoint a = ToScreen(view, MakePoint(r.x1, r.y1));
+  const PixelPoint b = ToScreen(view, MakePoint(r.x2, r.y2));
+  if (!view.Printing) {
+    RubberBand(canvas, band, a, b, sheet.selectedFrame, r.code);
+    // The outline may have been drawn in XOR; the drawing never is.
+    Pen pen = canvas.GetPen();
+    pen.mode = PenMode::Copy;
+    canvas.SetPen(pen);
+  }
+  const CanvasRect clip = ClipOf(a, b);
+  // An empty rectangle makes no clip region: the frame shows nothing.
+  if (clip.right <= clip.left || clip.bottom <= clip.top) return;
+  canvas.SetClipRect(clip);
+  const PenContext pc =
+      MakePen(src.styles, frame, static_cast<int>(i), false, view.Printing);
+  const DrawContext ctx{view, pc, state.FrameClip, frame.dx, frame.dy};
+  DrawDrawing(ctx, canvas, src.drawing);
+  canvas.ClearClip();
+}
+
 }  // namespace
 
 bool IsJwcadSettingsText(const CDataMoji& text) {
@@ -81,7 +129,8 @@ bool IsJwcadSettingsText(const CDataMoji& text) {
 void DrawDrawing(const DrawContext& ctx, Canvas& canvas, const JWWDrawing& d) {
   for (const CDataSolid& s : d.JWWSolids) DrawSolid(ctx, canvas, s);
   SetClearBrush(canvas);
-  for (const CDataBlock& b : d.JWWInserts) DrawBlock(ctx, canvas, d.JWWBlocks, b);
+  long long budget = kBlockBudget;
+  for (const CDataBlock& b : d.JWWInserts) DrawBlock(ctx, canvas, d.JWWBlocks, b, budget);
   for (const CDataSen& l : d.JWWLines) DrawLine(ctx, canvas, l);
   for (const CDataEnko& a : d.JWWArcs) DrawArc(ctx, canvas, a, false);
   for (const CDataSunpou& m : d.JWWDims) DrawDimension(ctx, canvas, m);
@@ -121,32 +170,15 @@ void RedrawSheet(Canvas& canvas, ViewState& view, const SheetSource& src, Redraw
     const CLayCount& frame = sheet.frames[i];
     state.CurrentFrame = static_cast<int>(i);
     PlaceFrameOrigin(view, frame.dx, frame.dy);
-    if (frame.kind == kFrameRect) {
-      const CLayRect& r = sheet.rects[i];
-      state.FrameClip = ClipRect{r.x1, r.y1, r.x2, r.y2};
-      if (RectOutside(WindowClip(view), r.x1 + frame.dx, r.y1 - frame.dy, r.x2 + frame.dx,
-                      r.y2 - frame.dy) != kClipOutside) {
-        const PixelPoint a = ToScreen(view, MakePoint(r.x1, r.y1));
-        const PixelPoint b = ToScreen(view, MakePoint(r.x2, r.y2));
-        if (!view.Printing) RubberBand(canvas, band, a, b, sheet.selectedFrame, r.code);
-        const CanvasRect clip{std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x),
-                              std::max(a.y, b.y)};
-        // An empty rectangle makes no clip region: the frame shows nothing.
-        if (clip.right > clip.left && clip.bottom > clip.top) {
-          canvas.SetClipRect(clip);
-          const PenContext pc =
-              MakePen(styles, frame, static_cast<int>(i), false, view.Printing);
-          const DrawContext ctx{view, pc, state.FrameClip, frame.dx, frame.dy};
-          DrawDrawing(ctx, canvas, src.drawing);
-          canvas.ClearClip();
-        }
-      }
-    }
+    if (frame.kind == kFrameRect) DrawRectFrame(canvas, view, src, state, sheet, i, band);
     view.DrawOrigin = view.PaperOrigin;
   }
 
   for (const CLayLine& line : sheet.lines) {
     if (view.Printing) break;
+    if (!std::isfinite(line.x1) || !std::isfinite(line.y1) || !std::isfinite(line.x2) ||
+        !std::isfinite(line.y2))
+      continue;
     const PixelPoint a = ToScreen(view, MakePoint(line.x1, line.y1));
     const PixelPoint b = ToScreen(view, MakePoint(line.x2, line.y2));
     RubberBand(canvas, band, a, b, sheet.selectedFrame, 231);

@@ -47,10 +47,14 @@ void DrawDrawing(const DrawContext& ctx, Canvas& canvas, const JWWDrawing& drawi
 // first, transformed by the insert's scales, rotation and reference point,
 // nested inserts recursively. A definition already being drawn further up
 // (a block inserting itself, directly or through others) and nesting deeper
-// than kMaxBlockDepth are not followed.
+// than kMaxBlockDepth are not followed. Every member drawn, nested ones
+// included, takes one from `budget`; at 0 the rest is left out, so that
+// definitions inserting each other many times over cannot make a redraw
+// endless. DrawDrawing gives each pass over a drawing kBlockBudget.
 inline constexpr int kMaxBlockDepth = 32;
+inline constexpr long long kBlockBudget = 4'000'000;
 void DrawBlock(const DrawContext& ctx, Canvas& canvas, const TJWWBlockList& blocks,
-               const CDataBlock& insert);
+               const CDataBlock& insert, long long& budget);
 
 // True for the settings Jw_cad keeps as texts inside the drawing (see
 // Redraw.cpp); the redraw does not draw them.

@@ -88,6 +88,7 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"PrintScaleNaN", {"print", "a.jww", "o.pdf", "--scale", "nan"}},
         UsageCase{"PrintScaleInfinite", {"print", "a.jww", "o.pdf", "--scale", "inf"}},
         UsageCase{"PrintScaleAbsurd", {"print", "a.jww", "o.pdf", "--scale", "1e9"}},
+        UsageCase{"PrintScaleVanishing", {"print", "a.jww", "o.pdf", "--scale", "1e-320"}},
         UsageCase{"PrintPageA5", {"print", "a.jww", "o.pdf", "--page", "A5"}},
         UsageCase{"PrintOptionWithoutValue", {"print", "a.jww", "o.pdf", "--page"}}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -116,6 +117,19 @@ TEST(CliRender, BadInputIsReportedAndWritesNothing) {
       {"render", layout.string(), "--registry", (dir / "none.reg").string()},
       {"print", (dir / "short.jww").string()},
   };
+  // An output that would replace a drawing or layout is refused; they are
+  // only ever read.
+  const auto before = std::filesystem::file_size(dir / "m.jww");
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"render", (dir / "m.jww").string(), (dir / "m.jww").string()},
+        std::vector<std::string>{"render", layout.string(), (dir / "m.jww").string()},
+        std::vector<std::string>{"print", layout.string(), layout.string()},
+        std::vector<std::string>{"render", layout.string(), (dir / "new.swt").string()}}) {
+    auto r = RunCommand(Cli(dir, args));
+    EXPECT_EQ(r.status, 1) << args[2] << " " << r.err;
+  }
+  EXPECT_EQ(std::filesystem::file_size(dir / "m.jww"), before);
+  EXPECT_FALSE(std::filesystem::exists(dir / "new.swt"));
   for (std::vector<std::string> args : cases) {
     const bool print = args[0] == "print";
     const auto out = dir / (print ? "out.pdf" : "out.png");

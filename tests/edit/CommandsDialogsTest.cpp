@@ -167,7 +167,8 @@ INSTANTIATE_TEST_SUITE_P(Texts, PrintScaleRules,
                                            PercentCase{"-5", false, 100}, PercentCase{"0.0", false, 100},
                                            PercentCase{"1e-400", false, 100}, PercentCase{"1e400", false, 100},
                                            PercentCase{"nan", false, 100}, PercentCase{"inf", false, 100},
-                                           PercentCase{"10000.5", false, 100}),
+                                           PercentCase{"10000.5", false, 100}, PercentCase{"1e-320", false, 100},
+                                           PercentCase{"0.01", true, 0.01}),
                          [](const auto& info) {
                            std::string n = std::to_string(info.index) + "_";
                            for (char ch : std::string(info.param.text)) n += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';

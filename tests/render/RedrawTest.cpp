@@ -143,6 +143,48 @@ TEST(RedrawSheet, FrameIsClippedOutlinedAndMovedByItsOffset) {
   EXPECT_EQ(r.scene.state.CurrentFrame, f);
 }
 
+TEST(RedrawSheet, FramesUseTheirOwnLayerStateAndACopyPen) {
+  Recorded r;
+  r.scene.AddLine(-10, 0, 10, 0, 0);
+  r.scene.AddLine(-10, 5, 10, 5, 1);
+  const int shown = r.scene.AddRect(-20, -20, 20, 20);
+  const int hiding = r.scene.AddRect(-20, -20, 20, 20, 100, 0);
+  r.scene.sheet().frames[static_cast<std::size_t>(hiding)].groups[0].layers[1].state = 0;
+  // Outline codes below 1001 draw the outline in XOR, never the drawing.
+  r.scene.sheet().rects[static_cast<std::size_t>(shown)].code = 200;
+  r.Redraw();
+  const auto lines = r.canvas.Of(CanvasOp::Line);
+  ASSERT_EQ(lines.size(), 3u);  // both lines in the first frame, one in the second
+  for (const CanvasCall& c : lines) EXPECT_EQ(c.pen.mode, PenMode::Copy);
+  EXPECT_EQ(r.canvas.Count(CanvasOp::SetClipRect), 2u);
+  EXPECT_EQ(r.scene.state.CurrentFrame, hiding);
+}
+
+TEST(RedrawSheet, FramesWithBrokenCornersShowNothingOrAreTakenInOrder) {
+  Recorded r;
+  r.scene.AddLine(-10, 0, 10, 0);
+  const int f = r.scene.AddRect(-20, -20, 20, 20);
+  CLayRect& rect = r.scene.sheet().rects[static_cast<std::size_t>(f)];
+  for (double bad : {std::nan(""), HUGE_VAL}) {
+    rect.x2 = bad;
+    r.Redraw();
+    EXPECT_EQ(r.canvas.Count(CanvasOp::SetClipRect), 0u);
+    EXPECT_EQ(r.canvas.Count(CanvasOp::Line), 0u);
+  }
+  rect = CLayRect{kRectCode, 20, 20, -20, -20};  // stored the wrong way round
+  r.Redraw();
+  ASSERT_EQ(r.canvas.Count(CanvasOp::SetClipRect), 1u);
+  EXPECT_EQ(r.canvas.Count(CanvasOp::Line), 1u);
+  // Far beyond the buffer: the clip is clamped, the line inside is drawn.
+  rect = CLayRect{kRectCode, -1e12, -1e12, 1e12, 1e12};
+  r.Redraw();
+  ASSERT_EQ(r.canvas.Count(CanvasOp::SetClipRect), 1u);
+  const CanvasRect clip = r.canvas.Of(CanvasOp::SetClipRect)[0].rect;
+  EXPECT_LT(clip.left, 0);
+  EXPECT_GT(clip.right - clip.left, 0);
+  EXPECT_EQ(r.canvas.Count(CanvasOp::Line), 1u);
+}
+
 TEST(RedrawSheet, BackdropIsGreyUnderFramesInTheirColours) {
   Recorded r;
   r.scene.AddLine(-10, 0, 10, 0, 0, 2);
@@ -286,7 +328,8 @@ struct Blocks {
   }
   void Draw(const CDataBlock& insert) {
     const DrawContext ctx{scene.view, pen, WindowClip(scene.view), 0, 0};
-    DrawBlock(ctx, canvas, scene.drawing.JWWBlocks, insert);
+    long long budget = kBlockBudget;
+    DrawBlock(ctx, canvas, scene.drawing.JWWBlocks, insert, budget);
   }
 };
 
@@ -360,6 +403,54 @@ TEST(DrawBlock, MirroredArcKeepsItsShape) {
       EXPECT_LE(p.x, o.x + 1);  // left of the centre
       EXPECT_LE(p.y, o.y + 1);  // above it
     }
+}
+
+// Counts lines and draws nothing: for drawings far too big to record.
+class CountingCanvas : public Canvas {
+ public:
+  long long lines = 0;
+  void Line(PixelPoint, PixelPoint) override { ++lines; }
+  void Polyline(std::span<const PixelPoint>) override {}
+  void Polygon(std::span<const PixelPoint>) override {}
+  void Rectangle(const CanvasRect&) override {}
+  void Ellipse(const CanvasRect&) override {}
+  void FillRect(const CanvasRect&, Colour) override {}
+  void SetClipRect(const CanvasRect&) override {}
+  void ClearClip() override {}
+  void TextOut(PixelPoint, const std::string&) override {}
+};
+
+TEST(DrawBlock, FanOutAndFalseMemberCountsAreBounded) {
+  // 30 levels, each inserting the next twice: 2^30 lines without a bound.
+  Blocks b;
+  for (int n = 1; n <= 30; ++n) {
+    std::vector<JWWMember> m{CDataSen{MakeHead(0, 0, 1, 1), 0, 0, 1, 0}};
+    if (n < 30) {
+      m.push_back(Insert(n + 1, 0, 1, 1, 1, 0));
+      m.push_back(Insert(n + 1, 1, 0, 1, 1, 0));
+    }
+    b.Define(n, std::move(m));
+  }
+  // A definition that claims far more members than it holds.
+  CDataList liar;
+  liar.number = 99;
+  liar.memberCount = 2147483647;
+  b.scene.drawing.JWWBlocks.addDefinition(liar);
+  b.scene.drawing.JWWBlocks.addLine({MakeHead(0, 0, 1, 1), 0, 0, 5, 0});
+
+  CountingCanvas canvas;
+  const DrawContext ctx{b.scene.view, b.pen, WindowClip(b.scene.view), 0, 0};
+  long long budget = kBlockBudget;
+  DrawBlock(ctx, canvas, b.scene.drawing.JWWBlocks, Insert(1, 0, 0, 1, 1, 0), budget);
+  EXPECT_EQ(budget, 0);
+  EXPECT_GT(canvas.lines, 0);
+  EXPECT_LE(canvas.lines, kBlockBudget);
+
+  canvas.lines = 0;
+  budget = kBlockBudget;
+  DrawBlock(ctx, canvas, b.scene.drawing.JWWBlocks, Insert(99, 0, 0, 1, 1, 0), budget);
+  EXPECT_EQ(canvas.lines, 1);
+  EXPECT_EQ(budget, kBlockBudget - 1);
 }
 
 TEST(DrawBlock, MissingDefinitionDrawsNothing) {
