@@ -261,6 +261,10 @@ void TForm1::rebuildTabs() {
 void TForm1::TabControl1Change(int index) {
   if (index < 0 || index > ws_.document.head.sheetHigh) return;
   ws_.document.head.currentSheet = index;
+  // The grey backdrop follows the base-drawing flag of the sheet now shown,
+  // as its tick in the frame tree does.
+  const CLayMain& sheet = ws_.document.Sheets[static_cast<std::size_t>(index)];
+  if (ws_.tool.BaseLoaded) ws_.redraw.BackdropMode = !sheet.shown.empty() && sheet.shown[0] ? 1 : 0;
   if (ws_.tool.BaseLoaded) RebuildFrameTree(*TreeView1, ws_);
   RedrawSheet();
   PaintBox1->invalidate();

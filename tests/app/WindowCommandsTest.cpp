@@ -263,6 +263,20 @@ TEST(WindowFiles, FileNamedOnTheCommandLineOpens) {
   EXPECT_EQ(other.form().windowTitle(), "cmd.swt - Sheetwright");  // nothing changed
 }
 
+TEST(WindowTabs, TheBackdropFollowsTheSheetShown) {
+  AppScratch scratch;
+  TestApp app(scratch);
+  ASSERT_NE(app.windows, nullptr);
+  app.form().openFile(SW_SOURCE_DIR "/examples/sample.swt");
+  ASSERT_EQ(app.form().tabs()->count(), 2);
+  EXPECT_EQ(app.ws().redraw.BackdropMode, 1);  // sheet 0 shows the base drawing
+  app.form().tabs()->setCurrentIndex(1);
+  EXPECT_EQ(app.ws().document.head.currentSheet, 1);
+  EXPECT_EQ(app.ws().redraw.BackdropMode, 0);  // sheet 1 does not
+  app.form().tabs()->setCurrentIndex(0);
+  EXPECT_EQ(app.ws().redraw.BackdropMode, 1);
+}
+
 TEST(WindowClosing, CancelKeepsTheWindowAndTheLayout) {
   Fixture f;
   ASSERT_NE(f.app.windows, nullptr);
