@@ -10,7 +10,7 @@ namespace sw::example {
 
 namespace {
 
-struct GroupSpec {
+struct GroupPlan {
   int group;
   const char* name;
   double scale;
@@ -18,7 +18,7 @@ struct GroupSpec {
 };
 
 // The named groups and their named layers (by layer number).
-std::vector<GroupSpec> Groups() {
+std::vector<GroupPlan> Groups() {
   return {
       {kPlan, "1階平面図", 100, {"通り芯", "躯体", "間仕切", "建具", "設備", "家具", "室名", "寸法", "仕上"}},
       {kDetail, "詳細図", 20, {"詳細線", "詳細寸法", "詳細文字", "柱詳細"}},
@@ -43,11 +43,11 @@ JWWDrawing MakeExampleDrawing() {
     for (JWWLayerState& l : g.layers) l.state = 2;
     g.layers[0].state = 3;
   }
-  for (const GroupSpec& spec : Groups()) {
-    h.groupNames[static_cast<std::size_t>(spec.group)] = Utf8ToCp932(spec.name);
-    h.groups[static_cast<std::size_t>(spec.group)].scale = spec.scale;
-    for (std::size_t l = 0; l < spec.layers.size(); ++l)
-      h.layerNames[static_cast<std::size_t>(spec.group) * 16 + l] = Utf8ToCp932(spec.layers[l]);
+  for (const GroupPlan& plan : Groups()) {
+    h.groupNames[static_cast<std::size_t>(plan.group)] = Utf8ToCp932(plan.name);
+    h.groups[static_cast<std::size_t>(plan.group)].scale = plan.scale;
+    for (std::size_t l = 0; l < plan.layers.size(); ++l)
+      h.layerNames[static_cast<std::size_t>(plan.group) * 16 + l] = Utf8ToCp932(plan.layers[l]);
   }
   // Drawing on the plan's wall layer.
   h.writeGroup = kPlan;

@@ -29,7 +29,7 @@ struct LayerSetting {
 
 // A frame showing `region` of the drawing (drawing mm) with its lower left
 // corner moved to `target` on the paper (paper mm).
-struct FrameSpec {
+struct FramePlan {
   const char* name;
   LineRect region;
   PaperPoint target;
@@ -50,38 +50,38 @@ std::vector<LayerSetting> Join(std::vector<LayerSetting> a, std::initializer_lis
   return a;
 }
 
-void ApplyLayers(CLayCount& f, const FrameSpec& spec) {
+void ApplyLayers(CLayCount& f, const FramePlan& plan) {
   for (JWWLayerGroupState& g : f.groups) {
     if (g.state == 3) g.state = 2;
     for (JWWLayerState& l : g.layers)
       if (l.state == 3) l.state = 2;
   }
-  for (const LayerSetting& s : spec.layers) {
+  for (const LayerSetting& s : plan.layers) {
     JWWLayerGroupState& g = f.groups[static_cast<std::size_t>(s.group)];
     if (s.layer == kAll) g.state = s.state;
     else g.layers[static_cast<std::size_t>(s.layer)].state = s.state;
   }
   // The write group and write layer are shown and editable.
-  f.writeGroup = spec.writeGroup;
-  JWWLayerGroupState& w = f.groups[static_cast<std::size_t>(spec.writeGroup)];
+  f.writeGroup = plan.writeGroup;
+  JWWLayerGroupState& w = f.groups[static_cast<std::size_t>(plan.writeGroup)];
   w.state = 3;
-  w.writeLayer = spec.writeLayer;
-  w.layers[static_cast<std::size_t>(spec.writeLayer)].state = 3;
+  w.writeLayer = plan.writeLayer;
+  w.layers[static_cast<std::size_t>(plan.writeLayer)].state = 3;
 }
 
-Status AddFrame(LayoutDocument& doc, const JWWDrawing& drawing, const FrameSpec& spec) {
+Status AddFrame(LayoutDocument& doc, const JWWDrawing& drawing, const FramePlan& plan) {
   // The rectangle is the part of the drawing the frame clips; the offset
   // moves it to the target.
-  const PaperPoint first{spec.region.left, spec.region.bottom}, second{spec.region.right, spec.region.top};
-  if (Status s = addFrame(doc, kFrameRect, Utf8ToCp932(spec.name), first, second); !s) return s;
+  const PaperPoint first{plan.region.left, plan.region.bottom}, second{plan.region.right, plan.region.top};
+  if (Status s = addFrame(doc, kFrameRect, Utf8ToCp932(plan.name), first, second); !s) return s;
   CLayMain& sheet = doc.Sheets[static_cast<std::size_t>(doc.head.currentSheet)];
   const std::int32_t j = sheet.frameHigh;
   if (Status s = initFrameFromBase(doc, drawing, j); !s) return s;
   CLayCount& f = sheet.frames[static_cast<std::size_t>(j)];
   // Drawing point (x, y) shows at paper (x + dx, y - dy).
-  f.dx = spec.target.x - spec.region.left;
-  f.dy = spec.region.bottom - spec.target.y;
-  ApplyLayers(f, spec);
+  f.dx = plan.target.x - plan.region.left;
+  f.dy = plan.region.bottom - plan.target.y;
+  ApplyLayers(f, plan);
   sheet.shown[static_cast<std::size_t>(j)] = true;
   return Status::Ok();
 }
@@ -105,7 +105,7 @@ void AddSheet(LayoutDocument& doc, const char* nameUtf8) {
 
 // Over the grey base drawing: the plan and the sheet frame in place, and
 // three rooms repeated in the free middle of the right half.
-std::vector<FrameSpec> PlanSheetFrames() {
+std::vector<FramePlan> PlanSheetFrames() {
   return {
       {"平面図", kPlanArea, {kPlanArea.left, kPlanArea.bottom}, kPlan, kStructure,
        Join(OnlyGroups({kPlan}), {{kPlan, kFinish, 1}})},
@@ -124,7 +124,7 @@ std::vector<FrameSpec> PlanSheetFrames() {
 
 // Without the base drawing: rooms and details in columns, the legend and
 // the sheet frame in place.
-std::vector<FrameSpec> DetailSheetFrames() {
+std::vector<FramePlan> DetailSheetFrames() {
   const std::vector<LayerSetting> rooms =
       Join(OnlyGroups({kPlan}), {{kPlan, kGrid, 0}, {kPlan, kDimensions, 0}});
   return {
@@ -154,13 +154,13 @@ Status BuildExampleLayout(LayoutDocument& doc, JWWDrawing& drawing, const std::f
   resetDocument(doc);
   if (Status s = openBaseDrawing(doc, drawing, drawingFile); !s) return s;
   doc.head.sheetNames[0] = Utf8ToCp932("平面図");
-  for (const FrameSpec& f : PlanSheetFrames())
+  for (const FramePlan& f : PlanSheetFrames())
     if (Status s = AddFrame(doc, drawing, f); !s) return s;
   addLine(doc, kAuxLineCode, {-100, -95}, {100, -95});  // top of the legend and title block
 
   AddSheet(doc, "詳細");
   doc.Sheets[1].shown[0] = false;  // the base drawing is not shown on this sheet
-  for (const FrameSpec& f : DetailSheetFrames())
+  for (const FramePlan& f : DetailSheetFrames())
     if (Status s = AddFrame(doc, drawing, f); !s) return s;
   addLine(doc, kAuxLineCode, {-200, 123}, {200, 123});  // top of the frames
   addLine(doc, kAuxLineCode, {20, -100}, {20, 100});     // left of the room frames
