@@ -5,6 +5,8 @@
 // plain one-pixel solid lines. Compare the two times per iteration.
 #include <benchmark/benchmark.h>
 
+#include "QtBenchMain.h"
+
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -109,12 +111,4 @@ BENCHMARK(BM_DrawLinesSolid)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return sw::bench::RunQtBenchmarks(argc, argv); }

@@ -29,6 +29,8 @@
 // row saves its first redraw there as a PNG, to see what is measured.
 #include <benchmark/benchmark.h>
 
+#include "QtBenchMain.h"
+
 #include <QGuiApplication>
 #include <QImage>
 #include <chrono>
@@ -207,13 +209,8 @@ void RegisterAll(Fixtures& fixtures, bool floors) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
   Fixtures fixtures;
-  RegisterAll(fixtures, qEnvironmentVariableIntValue("SW_BENCH_REDRAW_ONLY") == 0);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return sw::bench::RunQtBenchmarks(argc, argv, [&fixtures] {
+    RegisterAll(fixtures, qEnvironmentVariableIntValue("SW_BENCH_REDRAW_ONLY") == 0);
+  });
 }

@@ -4,6 +4,8 @@
 // converted beforehand.
 #include <benchmark/benchmark.h>
 
+#include "QtBenchMain.h"
+
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
@@ -135,12 +137,4 @@ BENCHMARK(BM_FloorDrawTextPerString)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return sw::bench::RunQtBenchmarks(argc, argv); }
