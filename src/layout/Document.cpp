@@ -12,4 +12,19 @@ CLayMain MakeEmptySheet() {
   return sh;
 }
 
+CLayMain& CurrentSheet(LayoutDocument& doc) {
+  return doc.Sheets[static_cast<std::size_t>(doc.head.currentSheet)];
+}
+
+const CLayMain& CurrentSheet(const LayoutDocument& doc) {
+  return doc.Sheets[static_cast<std::size_t>(doc.head.currentSheet)];
+}
+
+const CLayCount& CurrentFrameEntry(const LayoutDocument& doc) {
+  const CLayMain& sheet = CurrentSheet(doc);
+  return sheet.frames[static_cast<std::size_t>(sheet.selectedFrame)];
+}
+
+bool BaseShown(const CLayMain& sheet) { return !sheet.shown.empty() && sheet.shown[0]; }
+
 }  // namespace sw

@@ -109,4 +109,15 @@ struct PaperPoint {
   bool operator==(const PaperPoint&) const = default;
 };
 
+// The sheet shown: Sheets[head.currentSheet]. Every reader and writer of
+// "the current sheet" goes through these.
+CLayMain& CurrentSheet(LayoutDocument& doc);
+const CLayMain& CurrentSheet(const LayoutDocument& doc);
+// The current sheet's selected frame entry (0 = the base entry).
+const CLayCount& CurrentFrameEntry(const LayoutDocument& doc);
+
+// Whether the sheet's base entry is ticked, i.e. the base drawing is shown
+// in grey under its frames.
+bool BaseShown(const CLayMain& sheet);
+
 }  // namespace sw
