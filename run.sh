@@ -13,9 +13,9 @@ cmake --build build -j "$(nproc)" --target sheetwright sheetwright-cli
 export SHEETWRIGHT_JWCAD_REGISTRY="${SHEETWRIGHT_JWCAD_REGISTRY:-$PWD/examples/jwcad-settings.reg}"
 
 if [[ -n "${DISPLAY:-}" || -n "${WAYLAND_DISPLAY:-}" ]]; then
-  echo "Sheetwright: open examples/sample.swt with 開く, or load examples/sample.jww with 読込."
+  echo "Sheetwright: starting on examples/sample.swt."
   cd examples
-  exec ../build/src/app/sheetwright
+  exec ../build/src/app/sheetwright sample.swt
 fi
 
 out=build/example-output

@@ -88,7 +88,7 @@ PlainFloor BuildPlainFloor(const Scene& s, const ViewState& viewIn) {
   std::map<int, std::size_t> bySize;
   ViewState view = viewIn;
   PlaceOrigin(view);
-  const CLayMain& sheet = s.document.Sheets[static_cast<std::size_t>(s.document.head.currentSheet)];
+  const CLayMain& sheet = CurrentSheet(s.document);
   auto add = [&](const DrawContext& ctx, FloorPass pass) {
     AddLines(ctx, s.drawing, pass);
     AddTexts(ctx, s.drawing, floor, bySize, pass);

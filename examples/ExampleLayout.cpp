@@ -74,7 +74,7 @@ Status AddFrame(LayoutDocument& doc, const JWWDrawing& drawing, const FramePlan&
   // moves it to the target.
   const PaperPoint first{plan.region.left, plan.region.bottom}, second{plan.region.right, plan.region.top};
   if (Status s = addFrame(doc, kFrameRect, Utf8ToCp932(plan.name), first, second); !s) return s;
-  CLayMain& sheet = doc.Sheets[static_cast<std::size_t>(doc.head.currentSheet)];
+  CLayMain& sheet = CurrentSheet(doc);
   const std::int32_t j = sheet.frameHigh;
   if (Status s = initFrameFromBase(doc, drawing, j); !s) return s;
   CLayCount& f = sheet.frames[static_cast<std::size_t>(j)];

@@ -3,11 +3,24 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOption>
+#include <QToolButton>
 
 #include <algorithm>
 #include <cmath>
 
+#include "app/ButtonPictures.h"
+
 namespace sw {
+
+QToolButton* MakeBandButton(QToolBar* bar, const QString& name, const QString& caption, const QString& picture) {
+  auto* b = new QToolButton(bar);
+  b->setObjectName(name);
+  b->setText(caption);
+  b->setIcon(ToolPicture(picture));
+  b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  b->setAutoRaise(true);
+  return b;
+}
 
 namespace {
 constexpr int kTop = 2;  // top of the first row

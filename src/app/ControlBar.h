@@ -9,6 +9,8 @@
 
 #include <vector>
 
+class QToolButton;
+
 namespace sw {
 
 // A toolbar with a grip at its left edge.
@@ -21,6 +23,10 @@ class TBand : public QToolBar {
  protected:
   void paintEvent(QPaintEvent* e) override;
 };
+
+// A toolbar button with a picture and its caption beside it, raised only
+// under the pointer; not yet added to `bar`.
+QToolButton* MakeBandButton(QToolBar* bar, const QString& name, const QString& caption, const QString& picture);
 
 class TControlBar : public QWidget {
   Q_OBJECT

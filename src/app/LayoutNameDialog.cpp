@@ -9,15 +9,16 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "app/MainWindow.h"
+#include <utility>
+
 #include "core/Cp932.h"
 
 namespace sw {
 
-TDlgLayoutName::TDlgLayoutName(TForm1& form)
-    : QDialog(&form, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                         Qt::MSWindowsFixedSizeDialogHint),
-      form_(form) {
+TDlgLayoutName::TDlgLayoutName(QWidget* parent, std::function<void(const std::string&)> inform)
+    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      inform_(std::move(inform)) {
   setObjectName("DlgLayoutName");
   setModal(true);
   Edit1 = new QLineEdit(this);
@@ -40,9 +41,15 @@ TDlgLayoutName::TDlgLayoutName(TForm1& form)
   v->setSizeConstraint(QLayout::SetFixedSize);
   connect(OKBtn, &QPushButton::clicked, this, &TDlgLayoutName::OKBtnClick);
   connect(CancelBtn, &QPushButton::clicked, this, &TDlgLayoutName::CancelBtnClick);
+}
 
-  LayoutDocument& doc = form.workspace().document;
-  if (doc.head.sheetHigh == 0) doc.head.sheetNames.assign(1, "layout1");
+std::optional<std::string> TDlgLayoutName::ask(const NameRequest& request) {
+  request_ = request;
+  name_.reset();
+  mayClose_ = true;
+  setWindowTitle(QString::fromStdString(request.caption));
+  exec();
+  return name_;
 }
 
 void TDlgLayoutName::showEvent(QShowEvent* e) {
@@ -51,18 +58,18 @@ void TDlgLayoutName::showEvent(QShowEvent* e) {
     const QRect area = screen->availableGeometry();
     move(area.center() - QPoint(width() / 2, height() / 2));
   }
-  Edit1->clear();
-  const std::string first = ActivateLayoutName(form_.workspace(), state_);
-  Edit1->setText(QString::fromStdString(Cp932ToUtf8(first)));
-  if (!first.empty()) Edit1->selectAll();
+  Edit1->setText(QString::fromStdString(Cp932ToUtf8(request_.initial)));
+  if (!request_.initial.empty()) Edit1->selectAll();
   Edit1->setFocus();
 }
 
 void TDlgLayoutName::OKBtnClick() {
-  const LayoutNameVerdict v = LayoutNameOk(form_.workspace(), state_, Edit1->text().toStdString());
-  if (!v.message.empty()) form_.prompts().message(MessageKind::Information, MessageButtons::Ok, v.message);
+  const LayoutNameVerdict v = CheckLayoutName(request_, Edit1->text().toStdString());
+  mayClose_ = v.accepted;
+  if (!v.message.empty() && inform_) inform_(v.message);
   if (v.clearField) Edit1->clear();
   if (v.accepted) {
+    name_ = v.name;
     done(QDialog::Accepted);
     return;
   }
@@ -70,7 +77,8 @@ void TDlgLayoutName::OKBtnClick() {
 }
 
 void TDlgLayoutName::CancelBtnClick() {
-  LayoutNameCancel(form_.workspace(), state_);
+  mayClose_ = true;
+  name_.reset();
   Edit1->clear();
   done(QDialog::Rejected);
 }
@@ -79,19 +87,21 @@ void TDlgLayoutName::CancelBtnClick() {
 void TDlgLayoutName::reject() { CancelBtnClick(); }
 
 void TDlgLayoutName::closeEvent(QCloseEvent* e) {
-  if (!LayoutNameMayClose(state_)) {
+  if (!mayClose_) {
     e->ignore();
     return;
   }
   QDialog::closeEvent(e);
 }
 
-void TDlgLayoutName::keyReleaseEvent(QKeyEvent* e) {
+// The break key cancels; its press reaches the dialog from the field (the
+// field keeps the release for itself).
+void TDlgLayoutName::keyPressEvent(QKeyEvent* e) {
   if (e->key() == Qt::Key_Cancel) {
     CancelBtnClick();
     return;
   }
-  QDialog::keyReleaseEvent(e);
+  QDialog::keyPressEvent(e);
 }
 
 }  // namespace sw

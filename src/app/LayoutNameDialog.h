@@ -1,8 +1,13 @@
 // TDlgLayoutName: asks for the name of a new frame, a frame to rename or a
-// sheet to rename, told apart by ToolMode, and stores it on OK.
+// sheet to rename, and checks it (CheckLayoutName); it changes nothing.
+// The caller commits the name it returns.
 #pragma once
 
 #include <QDialog>
+
+#include <functional>
+#include <optional>
+#include <string>
 
 #include "edit/CommandsLayoutName.h"
 
@@ -11,18 +16,21 @@ class QPushButton;
 
 namespace sw {
 
-class TForm1;
-
 class TDlgLayoutName : public QDialog {
   Q_OBJECT
 
  public:
-  // Creating the dialog makes the sheet-name list one entry "layout1" when
-  // the document has one sheet.
-  explicit TDlgLayoutName(TForm1& form);
+  // `inform` shows the dialog's messages (UTF-8) in an information box.
+  TDlgLayoutName(QWidget* parent, std::function<void(const std::string&)> inform);
+
+  // Shows the dialog modally for `request` until a name is accepted (CP932)
+  // or the dialog is cancelled (nullopt).
+  std::optional<std::string> ask(const NameRequest& request);
 
   QLineEdit* edit() const { return Edit1; }
-  const LayoutNameDialogState& state() const { return state_; }
+  // Whether the close box may close the dialog now: not right after a
+  // refused name.
+  bool mayClose() const { return mayClose_; }
 
   void OKBtnClick();
   void CancelBtnClick();
@@ -31,11 +39,13 @@ class TDlgLayoutName : public QDialog {
  protected:
   void showEvent(QShowEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
-  void keyReleaseEvent(QKeyEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
 
  private:
-  TForm1& form_;
-  LayoutNameDialogState state_;
+  std::function<void(const std::string&)> inform_;
+  NameRequest request_;
+  std::optional<std::string> name_;
+  bool mayClose_ = true;
   QLineEdit* Edit1;
   QPushButton* OKBtn;
   QPushButton* CancelBtn;

@@ -1,36 +1,36 @@
 // Creation, painting, resizing, closing and destruction of the main window,
-// and the mirror of the shell state.
+// the mirror of the shell state and the panels' refresh.
 #include "app/MainWindow.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QLayout>
 #include <QLabel>
-#include <QMenu>
+#include <QLayout>
 #include <QPainter>
-#include <QTabBar>
 #include <QToolBar>
 #include <QToolButton>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "app/ButtonPictures.h"
 #include "app/ControlBar.h"
-#include "app/FrameTree.h"
 #include "app/HelpFile.h"
+#include "app/LayoutNameDialog.h"
 #include "app/PaintBox.h"
+#include "app/PrintScaleDialog.h"
 #include "app/QtPrompts.h"
-#include "render/Redraw.h"
-#include "core/Cp932.h"
+#include "app/ScreenOverlay.h"
+#include "app/SettingsDialog.h"
+#include "app/panels/FrameTreePanel.h"
+#include "app/panels/LayerPanel.h"
+#include "app/panels/PrintBar.h"
+#include "app/panels/SheetTabs.h"
 #include "edit/Commands.h"
-#include "layout/Operations.h"
+#include "edit/CommandsPrintScale.h"
+#include "edit/CommandsView.h"
 #include "platform/QtCanvas.h"
-#include "render/View.h"
 
 namespace sw {
 
@@ -68,66 +68,43 @@ TForm1::TForm1(Registry* own) : own_(own), ownPrompts_(std::make_unique<QtPrompt
   sv->setContentsMargins(0, 0, 0, 0);
   sv->setSpacing(0);
   PaintBox1 = new TPaintBox(sheetArea);
-  TabControl1 = new QTabBar(sheetArea);
-  TabControl1->setObjectName("TabControl1");
-  TabControl1->setShape(QTabBar::RoundedSouth);
-  TabControl1->setExpanding(false);
-  TabControl1->addTab("layout1");
+  TabControl1 = new SheetTabs(sheetArea);
   sv->addWidget(PaintBox1, 1);
   sv->addWidget(TabControl1);
   middle->addWidget(sheetArea, 1);
   auto* right = new QWidget(central);
-  buildRightPanel(right);
+  right->setObjectName("RightPanel");
+  right->setFixedWidth(133);
+  auto* rv = new QVBoxLayout(right);
+  rv->setContentsMargins(0, 0, 0, 0);
+  rv->setSpacing(0);
+  Panel4 = new LayerPanel(right);
+  Panel1 = new FrameTreePanel(right);
+  rv->addWidget(Panel4);
+  rv->addWidget(Panel1, 1);
   middle->addWidget(right);
   v->addLayout(middle, 1);
   v->addWidget(buildStatusPanel());
   setCentralWidget(central);
-  connect(TabControl1, &QTabBar::currentChanged, this, [this](int i) { TabControl1Change(i); });
+  overlay_ = std::make_unique<ScreenOverlay>(*PaintBox1);
+  connectPanels();
 
-  // 1. The designed size and position.
+  // The designed size and position, then the stored placement and toolbar
+  // positions, then the help library.
   move(100, 100);
   resize(1024, 800);
-  // 2. The stored placement and toolbar positions.
   RestorePlacement();
-  // 3. The help library.
   help_ = HelpLibrary::Load();
   ActivateLayouts(this);
-  // 4. The back buffer, three times the drawing area each way.
+  // The back buffer, three times the drawing area each way.
   BackBuffer = QImage(3 * PaintBox1->width(), 3 * PaintBox1->height(), QImage::Format_RGB32);
-  // 5. One sheet, no base drawing.
-  ws_.document.head.sheetHigh = 0;
-  ws_.tool.BaseLoaded = false;
-  // 6. The drawing area paints all of itself; Esc is seen before the controls.
+  // The drawing area paints all of itself; Esc is seen before the controls.
   PaintBox1->onPaint = [this](QImage& screen) { PaintBox1Paint(screen); };
   PaintBox1->onResize = [this](int w, int h) { PaintBox1Resize(w, h); };
   qApp->installEventFilter(this);
-  // 7. The layer and group buttons by their names.
-  for (int n = 0; n < 16; ++n) {
-    LayerButtons[static_cast<std::size_t>(n)] = findChild<QToolButton*>(QString("SpBtnRay%1").arg(n));
-    GroupButtons[static_cast<std::size_t>(n)] = findChild<QToolButton*>(QString("SpBtnRayGroup%1").arg(n));
-  }
-  SpBtnLayall = findChild<QToolButton*>("SpBtnLayall");
-  SpBtnLayGpall = findChild<QToolButton*>("SpBtnLayGpall");
-  // 8.
-  ws_.tool.LayerAllState = 2;
-  ws_.tool.GroupAllState = 2;
-  // 9. The frame tree's items carry check boxes (FrameTree.cpp).
-  // 10. The block-definition store, empty.
-  ws_.drawing.JWWBlocks.clear();
-  // 11. The start-up document.
-  resetDocument(ws_.document);
-  // 12. The layer state of the current frame and its buttons.
-  ResetLayerDefaults(ws_.document.Sheets[0].frames[0]);
-  CheckLayGrpDisplay();
-  CheckLayDisplay();
-  // 13. Not fitted yet, paper A1.
-  ws_.view.ViewScale = 0;
-  SetPaperSize(ws_.view, 1, ws_.document.PaperIndex);
-  // 14. Ready; fit the view to the paper.
-  ws_.view.ViewReady = true;
-  RefreshView(ws_.view, boxSize());
-
-  sbtnLayName->setText("[0-0]");
+  // The start-up document, layer state and view.
+  SetUpStartWorkspace(ws_, boxSize());
+  shell_.req.changed = true;
   ApplyShell();
   QMetaObject::invokeMethod(this, &TForm1::firstIdle, Qt::QueuedConnection);
 }
@@ -137,19 +114,44 @@ TForm1::~TForm1() {
   PaintBox1->onResize = nullptr;
   PaintBox1->onPaint = nullptr;
   qApp->removeEventFilter(this);
-  TreeView2->clear();
-  ws_.drawing.JWWBlocks.clear();
   help_.reset();
   BackBuffer = QImage();
+}
+
+void TForm1::connectPanels() {
+  connect(TabControl1, &SheetTabs::sheetChosen, this, [this](int i) {
+    if (SwitchSheet(ws_, shell_, i)) ApplyShell();
+  });
+  connect(ToolBar5, &PrintBar::scaleChosen, this, [this](int i) {
+    ChooseOutputScale(ws_, shell_, prompts(), i);
+    ApplyShell();
+  });
+  connect(ToolBar5, &PrintBar::backClicked, this, [this] {
+    ModeReset(ws_, shell_);
+    ApplyShell();
+  });
+}
+
+JwcadSettings TForm1::importSettings(const Registry* jwcad, const Registry* own) {
+  JwcadSettings s = ImportWorkspaceStyles(ws_, jwcad, own);
+  shell_.req.redraw = true;
+  shell_.req.invalidate = true;
+  ApplyShell();
+  return s;
 }
 
 QString TForm1::helpFile() const { return help_ ? help_->target() : QString(); }
 
 void TForm1::attachDialogs(TPagesDlg* pages, TDlgLayoutName* layoutName, TdlgPBairitu* printScale) {
   pages_ = pages;
-  layoutNameDlg_ = layoutName;
-  printScaleDlg_ = printScale;
-  ownPrompts_->setLayoutNameDialog(layoutName);
+  ownPrompts_->setDialogs(layoutName, printScale);
+  if (pages)
+    connect(pages, &TPagesDlg::ownSettingsChanged, this, [this](const JwcadSettings& s) {
+      ApplyOwnStyles(ws_, s);
+      shell_.req.redraw = true;
+      shell_.req.invalidate = true;
+      ApplyShell();
+    });
 }
 
 void TForm1::setPrompts(Prompts* prompts) { prompts_ = prompts ? prompts : ownPrompts_.get(); }
@@ -163,34 +165,35 @@ void TForm1::firstIdle() {
   firstIdleDone_ = true;
   // The window has its final size only now that it is shown: the fit of
   // creation is made again for it, before anything else could change the view.
-  ws_.view.ViewScale = 0;
-  RefreshView(ws_.view, boxSize());
-  refreshLayerName();
-  RedrawSheet();
-  PaintBox1->invalidate();
+  RefitView(ws_, boxSize());
+  shell_.req.changed = true;
+  shell_.req.redraw = true;
+  shell_.req.invalidate = true;
+  ApplyShell();
 }
 
-void TForm1::RedrawSheet() {
+void TForm1::redraw() {
   if (BackBuffer.isNull()) return;
   QtCanvas canvas(BackBuffer);
-  sw::RedrawSheet(canvas, ws_.view, SheetSource{ws_.drawing, ws_.document, ws_.styles}, ws_.redraw);
+  RedrawWorkspace(canvas, ws_);
 }
 
 void TForm1::PaintBox1Paint(QImage& screen) {
   QPainter p(&screen);
   p.setCompositionMode(QPainter::CompositionMode_Source);
   p.drawImage(-PaintBox1->width(), -PaintBox1->height(), BackBuffer);
-  ws_.redraw.Painted = true;
+  MarkPainted(ws_);
 }
 
 void TForm1::PaintBox1Resize(int width, int height) {
   if (destroying_ || !ws_.view.ViewReady) return;
   BackBuffer = QImage(3 * width, 3 * height, QImage::Format_RGB32);
-  ResizeView(ws_.view, BoxSize{width, height});
-  RedrawSheet();
+  ResizeWorkspace(ws_, BoxSize{width, height});
+  redraw();
 }
 
 void TForm1::ApplyShell() {
+  ShowHistoryItems(ws_, shell_);
   for (std::size_t i = 0; i < kCmdCount; ++i) {
     actions_[i]->setEnabled(shell_.enabled[i].menu);
     if (QToolButton* b = buttons_[i]) {
@@ -213,61 +216,19 @@ void TForm1::ApplyShell() {
     paperItems_[static_cast<std::size_t>(shell_.paperChecked)]->setChecked(true);
   sbtnScale->setText(QString::fromStdString(shell_.scaleCaption));
   sbtnScale->setFixedWidth(std::max(24, 8 * static_cast<int>(shell_.scaleCaption.size())));
-  pnlLay->setEnabled(shell_.layerPanelsEnabled);
-  pnlLayG->setEnabled(shell_.layerPanelsEnabled);
-  carryOutRequests();
-}
 
-void TForm1::carryOutRequests() {
   const ShellRequests req = shell_.req;
   shell_.req = {};
-  if (req.applyPaper) SetPaperSize(ws_.view, ws_.document.PaperIndex, ws_.document.PaperIndex);
-  if (req.prepareDrawingStyles) ApplyDrawingTables(ws_.styles, ws_.drawing.head);
-  if (req.refreshView) RefreshView(ws_.view, boxSize());
-  if (req.storeHomeView) {
-    ws_.tool.HomeWindow = ws_.view.ViewWindow;
-    ws_.tool.HomeScale = ws_.view.ViewScale;
-  }
-  if (req.rebuildTabs) rebuildTabs();
-  if (req.frameTree == TreeRequest::Clear) {
-    TreeView1->clear();
-    TreeView2->clear();
-  } else if (req.frameTree == TreeRequest::Rebuild) {
-    RebuildFrameTree(*TreeView1, ws_);
-  }
-  if (req.refreshLayerButtons) {
-    CheckLayGrpDisplay();
-    CheckLayDisplay();
-  }
-  if (req.redraw) RedrawSheet();
+  if (req.changed) refreshPanels();
+  if (req.redraw) redraw();
   if (req.invalidate) PaintBox1->invalidate();
 }
 
-void TForm1::rebuildTabs() {
-  const QSignalBlocker block(TabControl1);
-  const auto& names = ws_.document.head.sheetNames;
-  const int n = static_cast<int>(names.size());
-  while (TabControl1->count() > std::max(n, 1)) TabControl1->removeTab(TabControl1->count() - 1);
-  for (int i = 0; i < n; ++i) {
-    const QString text = QString::fromStdString(Cp932ToUtf8(names[static_cast<std::size_t>(i)]));
-    if (i < TabControl1->count())
-      TabControl1->setTabText(i, text);
-    else
-      TabControl1->addTab(text);
-  }
-  TabControl1->setCurrentIndex(ws_.document.head.currentSheet);
-}
-
-void TForm1::TabControl1Change(int index) {
-  if (index < 0 || index > ws_.document.head.sheetHigh) return;
-  ws_.document.head.currentSheet = index;
-  // The grey backdrop follows the base-drawing flag of the sheet now shown,
-  // as its tick in the frame tree does.
-  const CLayMain& sheet = ws_.document.Sheets[static_cast<std::size_t>(index)];
-  if (ws_.tool.BaseLoaded) ws_.redraw.BackdropMode = !sheet.shown.empty() && sheet.shown[0] ? 1 : 0;
-  if (ws_.tool.BaseLoaded) RebuildFrameTree(*TreeView1, ws_);
-  RedrawSheet();
-  PaintBox1->invalidate();
+void TForm1::refreshPanels() {
+  TabControl1->refresh(ws_);
+  Panel1->refresh(ws_);
+  Panel4->refresh(ws_, shell_.layerPanelsEnabled);
+  ToolBar5->refresh(ws_);
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

@@ -1,7 +1,8 @@
-// TForm1, the main window: menus and the five toolbars on ControlBar1, the
-// drawing area PaintBox1 inside the sheet tabs TabControl1, the right panel
-// (layer panel and frame tree) and the status bar. It owns the workspace and
-// the back buffer, runs the commands and mirrors the shell state.
+// TForm1, the main window: menus and the toolbars on ControlBar1, the
+// drawing area PaintBox1 above the sheet tabs, the right panel (layer panel
+// and frame tree) and the status bar. It owns the workspace and the back
+// buffer, composes the panels, routes their events to the commands of
+// src/edit and mirrors the shell state the commands leave.
 #pragma once
 
 #include <QImage>
@@ -15,28 +16,30 @@
 #include "edit/CommandsState.h"
 #include "edit/Prompts.h"
 #include "edit/Workspace.h"
+#include "settings/JwcadSettings.h"
 #include "settings/Registry.h"
 
 class QAction;
-class QButtonGroup;
-class QComboBox;
+class QCheckBox;
 class QLabel;
 class QMenu;
-class QTabBar;
 class QToolBar;
 class QToolButton;
-class QTreeWidget;
-class QCheckBox;
 
 namespace sw {
 
+class FrameTreePanel;
 class HelpLibrary;
-class TControlBar;
-class TPaintBox;
-class TPagesDlg;
-class TDlgLayoutName;
-class TdlgPBairitu;
+class LayerPanel;
+class PrintBar;
 class QtPrompts;
+class ScreenOverlay;
+class SheetTabs;
+class TControlBar;
+class TDlgLayoutName;
+class TPagesDlg;
+class TPaintBox;
+class TdlgPBairitu;
 
 class TForm1 : public QMainWindow {
   Q_OBJECT
@@ -47,37 +50,30 @@ class TForm1 : public QMainWindow {
   explicit TForm1(Registry* own);
   ~TForm1() override;
 
+  // Start-up: the style tables from the registries; the settings imported.
+  JwcadSettings importSettings(const Registry* jwcad, const Registry* own);
   // The dialogs created after the main window.
   void attachDialogs(TPagesDlg* pages, TDlgLayoutName* layoutName, TdlgPBairitu* printScale);
   // Replaces the window's own dialogs (null restores them).
   void setPrompts(Prompts* prompts);
   Prompts& prompts();
 
-  Workspace& workspace() { return ws_; }
-  ShellState& shell() { return shell_; }
+  const Workspace& workspace() const { return ws_; }
+  const ShellState& shell() const { return shell_; }
   const QImage& backBuffer() const { return BackBuffer; }
   bool ready() const { return ws_.view.ViewReady; }
   bool firstIdleDone() const { return firstIdleDone_; }
 
   // What a menu item or toolbar button of the command does.
   void runCommand(Cmd c);
-  // Opens a file named on the command line once the window is up: a layout
-  // (.swt) as "開く" opens it, a drawing (.jww) as "読込" loads it. Anything
-  // else is reported in an error box and nothing changes.
+  // Opens a file named on the command line once the window is up (.swt or
+  // .jww; anything else is reported and nothing changes).
   void openFile(const std::string& path);
-  // Mirrors the shell state on the widgets, then carries out its requests.
-  void ApplyShell();
-  // The sheet redraw into BackBuffer.
-  void RedrawSheet();
 
   QAction* action(Cmd c) const { return actions_[Index(c)]; }
   QToolButton* button(Cmd c) const { return buttons_[Index(c)]; }
-  TPaintBox* paintBox() const { return PaintBox1; }
   TControlBar* controlBar() const { return ControlBar1; }
   QToolBar* toolBar(int n) const { return toolBars_[static_cast<std::size_t>(n)]; }
-  QTabBar* tabs() const { return TabControl1; }
-  QTreeWidget* frameTree() const { return TreeView1; }
-  QComboBox* outputScaleList() const { return ComboBox1; }
   // What the help command opens; empty when it does nothing.
   QString helpFile() const;
 
@@ -98,25 +94,21 @@ class TForm1 : public QMainWindow {
   // Building the widgets (MainWindowBuild.cpp).
   void buildMenus();
   void buildToolBars();
-  void buildRightPanel(QWidget* parent);
   QWidget* buildStatusPanel();
   QToolButton* toolButton(QToolBar* bar, Cmd c, const QString& name, const QString& caption,
                           const QString& picture, bool tool);
+  void connectPanels();
 
   void firstIdle();
   void PaintBox1Paint(QImage& screen);
   void PaintBox1Resize(int width, int height);
   BoxSize boxSize() const;
-  void carryOutRequests();
-  void rebuildTabs();
-  void TabControl1Change(int index);
-  void choosePaper(int index);
-  void ComboBox1Change(int index);
+  // Mirrors the shell state on the widgets, refreshes the panels when the
+  // command changed the document or the view, redraws as asked.
+  void ApplyShell();
+  void refreshPanels();
+  void redraw();
   void showAbout();
-  // Layer panel display (LayerPanel.cpp).
-  void CheckLayDisplay();
-  void CheckLayGrpDisplay();
-  void refreshLayerName();
 
   Workspace ws_;
   ShellState shell_;
@@ -126,6 +118,7 @@ class TForm1 : public QMainWindow {
   QPrinter printer_;
   QImage BackBuffer;
   std::unique_ptr<HelpLibrary> help_;
+  std::unique_ptr<ScreenOverlay> overlay_;
   bool firstIdleDone_ = false;
   bool destroying_ = false;
   // The outer rectangle to reach once the window frame is known.
@@ -134,36 +127,20 @@ class TForm1 : public QMainWindow {
   bool outerFixed_ = false;
 
   TPagesDlg* pages_ = nullptr;
-  TDlgLayoutName* layoutNameDlg_ = nullptr;
-  TdlgPBairitu* printScaleDlg_ = nullptr;
 
   std::array<QAction*, kCmdCount> actions_{};
   std::array<QToolButton*, kCmdCount> buttons_{};
   std::array<QToolBar*, 6> toolBars_{};
   TControlBar* ControlBar1 = nullptr;
   TPaintBox* PaintBox1 = nullptr;
-  QTabBar* TabControl1 = nullptr;
-  QTreeWidget* TreeView1 = nullptr;
-  QTreeWidget* TreeView2 = nullptr;
-  QToolButton* SpeedButton1 = nullptr;
+  SheetTabs* TabControl1 = nullptr;
+  LayerPanel* Panel4 = nullptr;
+  FrameTreePanel* Panel1 = nullptr;
+  PrintBar* ToolBar5 = nullptr;
   QCheckBox* cbSuihei = nullptr;
   QCheckBox* cbSuityoku = nullptr;
-  QComboBox* ComboBox1 = nullptr;
-  QToolButton* tbsPrint = nullptr;
-  QToolButton* tbsPDF = nullptr;
-  QToolButton* ToolButton7 = nullptr;
-  std::array<QToolButton*, 16> LayerButtons{};
-  std::array<QToolButton*, 16> GroupButtons{};
-  QButtonGroup* layerGroup_ = nullptr;
-  QButtonGroup* groupGroup_ = nullptr;
-  QToolButton* SpBtnLayall = nullptr;
-  QToolButton* SpBtnLayGpall = nullptr;
-  QLabel* Panel5 = nullptr;
-  QWidget* pnlLay = nullptr;
-  QWidget* pnlLayG = nullptr;
   QLabel* statusPanel0_ = nullptr;
   QLabel* statusPanel1_ = nullptr;
-  QToolButton* sbtnLayName = nullptr;
   QToolButton* sbtnScale = nullptr;
   QToolButton* sbtnPaperSize = nullptr;
   QMenu* PopupMenu2 = nullptr;

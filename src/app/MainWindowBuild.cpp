@@ -19,7 +19,10 @@
 #include "app/ControlBar.h"
 #include "app/MainWindow.h"
 #include "app/PaintBox.h"
+#include "app/panels/LayerPanel.h"
+#include "app/panels/PrintBar.h"
 #include "edit/Commands.h"
+#include "edit/CommandsView.h"
 
 namespace sw {
 
@@ -51,12 +54,15 @@ constexpr MenuItem kItems[] = {
     {Cmd::Settei1, "基本設定(&S)...", ""},
     {Cmd::Contents1, "目次(&C)", ""},
     {Cmd::About1, "バージョン情報(&A)...", ""},
+    {Cmd::EditUndo1, "戻る(&U)", "Ctrl+Z"},
+    {Cmd::EditRedo1, "進む(&R)", "Ctrl+Y"},
 };
 
 constexpr const char* kCmdNames[] = {"FileNew1",   "FileOpen1",  "FileSave1",       "FileSaveAs1", "FilePrint1",
                                      "FilePrintSetup1", "FileExit1", "LayFileAs",    "LayShikaku",  "LayCircle",
                                      "LayPline",   "LayLine",    "LayDelLine",      "ChangeMove",  "ChangeCopy",
-                                     "ChangeTransform", "Settei1", "Contents1",     "About1"};
+                                     "ChangeTransform", "Settei1", "Contents1",     "About1",
+                                     "EditUndo1",  "EditRedo1"};
 static_assert(std::size(kCmdNames) == kCmdCount);
 
 // An item that is kept but never shown or enabled.
@@ -97,8 +103,10 @@ void TForm1::buildMenus() {
 
   QMenu* edit = bar->addMenu("編集(&E)");
   edit->setObjectName("Edit1");
-  DeadItem(this, edit, "EditUndo1", "戻る(&U)", "Ctrl+Z");
-  DeadItem(this, edit, "EditRedo1", "進む(&R)");
+  action(Cmd::EditRedo1)->setShortcuts({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")});
+  edit->addAction(action(Cmd::EditUndo1));
+  edit->addAction(action(Cmd::EditRedo1));
+  edit->addSeparator();
   for (Cmd c : {Cmd::ChangeMove, Cmd::ChangeCopy, Cmd::ChangeTransform}) edit->addAction(action(c));
 
   QMenu* lay = bar->addMenu("レイアウト(&L)");
@@ -127,12 +135,7 @@ void TForm1::buildMenus() {
 
 QToolButton* TForm1::toolButton(QToolBar* bar, Cmd c, const QString& name, const QString& caption,
                                 const QString& picture, bool tool) {
-  auto* b = new QToolButton(bar);
-  b->setObjectName(name);
-  b->setText(caption);
-  b->setIcon(ToolPicture(picture));
-  b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-  b->setAutoRaise(true);
+  QToolButton* b = MakeBandButton(bar, name, caption, picture);
   b->setCheckable(tool);
   bar->addWidget(b);
   connect(b, &QToolButton::clicked, this, [this, c] { runCommand(c); });
@@ -142,12 +145,14 @@ QToolButton* TForm1::toolButton(QToolBar* bar, Cmd c, const QString& name, const
 
 void TForm1::buildToolBars() {
   ControlBar1 = new TControlBar(this);
-  const char* captions[] = {"", "メイン", "レイアウト", "方向", "編集", "印刷"};
-  for (int i = 1; i <= 5; ++i) {
+  const char* captions[] = {"", "メイン", "レイアウト", "方向", "編集"};
+  for (int i = 1; i <= 4; ++i) {
     auto* bar = new TBand(QString::fromUtf8(captions[i]), ControlBar1);
     bar->setObjectName(QString("ToolBar%1").arg(i));
     toolBars_[static_cast<std::size_t>(i)] = bar;
   }
+  ToolBar5 = new PrintBar(ControlBar1);
+  toolBars_[5] = ToolBar5;
   QToolBar* t1 = toolBar(1);
   toolButton(t1, Cmd::FileNew1, "tbsNew", "新規作成 ", "New", false);
   toolButton(t1, Cmd::FileOpen1, "tbsOpen", "開く", "Open", false);
@@ -172,7 +177,9 @@ void TForm1::buildToolBars() {
   cbSuityoku->setObjectName("cbSuityoku");
   for (QCheckBox* cb : {cbSuihei, cbSuityoku}) {
     t3->addWidget(cb);
-    connect(cb, &QCheckBox::released, this, [this] { TreeView1->setFocus(); });
+    connect(cb, &QCheckBox::released, this, [this] {
+      if (QWidget* tree = findChild<QWidget*>("TreeView1")) tree->setFocus();
+    });
   }
 
   QToolBar* t4 = toolBar(4);
@@ -180,43 +187,6 @@ void TForm1::buildToolBars() {
   toolButton(t4, Cmd::ChangeCopy, "tbsCopy", "複写 ", "Copy", true);
   t4->addSeparator();
   toolButton(t4, Cmd::ChangeTransform, "tbsTransform", "変形 ", "Transform", true);
-
-  QToolBar* t5 = toolBar(5);
-  tbsPrint = new QToolButton(t5);
-  tbsPrint->setObjectName("tbsPrint");
-  tbsPrint->setText("印刷 ");
-  tbsPrint->setIcon(ToolPicture("Print"));
-  tbsPDF = new QToolButton(t5);
-  tbsPDF->setObjectName("tbsPDF");
-  tbsPDF->setText("PDF ");
-  tbsPDF->setIcon(ToolPicture("PDF"));
-  ComboBox1 = new QComboBox(t5);
-  ComboBox1->setObjectName("ComboBox1");
-  for (const char* text : {"200%(A4→A2,A3→A1)", "141%(A4→A3,A3→A2)", "100%(A4→A4,A3→A3)", " 71%(A3→A4,A2→A3)",
-                           " 50%(A2→A4,A1→A3)", " 35%(A0→A3,A1→A4)", " 25%(A0→A4,A1→A5)", "任意倍率"})
-    ComboBox1->addItem(QString::fromUtf8(text));
-  ComboBox1->setCurrentIndex(2);
-  ToolButton7 = new QToolButton(t5);
-  ToolButton7->setObjectName("ToolButton7");
-  ToolButton7->setText("戻る");
-  ToolButton7->setIcon(ToolPicture("Back"));
-  for (QToolButton* b : {tbsPrint, tbsPDF}) {
-    b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    b->setAutoRaise(true);
-    t5->addWidget(b);
-  }
-  t5->addWidget(ComboBox1);
-  ToolButton7->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-  ToolButton7->setAutoRaise(true);
-  t5->addWidget(ToolButton7);
-  // tbsPDF stays hidden; its action inside the toolbar carries the visibility.
-  for (QAction* a : t5->actions())
-    if (t5->widgetForAction(a) == tbsPDF) a->setVisible(false);
-  connect(ComboBox1, &QComboBox::activated, this, [this](int i) { ComboBox1Change(i); });
-  connect(ToolButton7, &QToolButton::clicked, this, [this] {
-    ModeReset(ws_, shell_);
-    ApplyShell();
-  });
 
   // Designed positions: packed left to right from (11, 2), a new row when
   // the next band would pass 1000 pixels; ToolBar5 sits at (11, 2).
@@ -232,90 +202,9 @@ void TForm1::buildToolBars() {
     ControlBar1->addBand(bar, QPoint(x, 2 + row * ControlBar1->rowHeight()));
     x += w + 13;
   }
-  ControlBar1->addBand(t5, QPoint(11, 2));
-  t5->hide();
+  ControlBar1->addBand(ToolBar5, QPoint(11, 2));
+  ToolBar5->hide();
   ControlBar1->relayout();
-}
-
-void TForm1::buildRightPanel(QWidget* right) {
-  right->setObjectName("RightPanel");
-  right->setFixedWidth(133);
-  auto* v = new QVBoxLayout(right);
-  v->setContentsMargins(0, 0, 0, 0);
-  v->setSpacing(0);
-
-  auto* Panel4 = new QFrame(right);
-  Panel4->setObjectName("Panel4");
-  Panel4->setFixedHeight(350);
-  Panel4->setFrameShape(QFrame::StyledPanel);
-  v->addWidget(Panel4);
-  auto* lay = new QLabel("ﾚｲﾔ", Panel4);
-  lay->setObjectName("Label1");
-  lay->move(6, 2);
-  auto* grp = new QLabel("ｸﾞﾙｰﾌﾟ", Panel4);
-  grp->setObjectName("Label2");
-  grp->move(70, 2);
-
-  layerGroup_ = new QButtonGroup(this);
-  groupGroup_ = new QButtonGroup(this);
-  auto makePanel = [&](const char* name, int left, const char* buttonPrefix, int firstTag,
-                       QButtonGroup* group, const char* allName) {
-    auto* panel = new QFrame(Panel4);
-    panel->setObjectName(name);
-    panel->setFrameShape(QFrame::StyledPanel);
-    panel->setGeometry(left, 20, 62, 270);
-    for (int n = 0; n < 16; ++n) {
-      auto* b = new QToolButton(panel);
-      b->setObjectName(QString("%1%2").arg(buttonPrefix).arg(n));
-      b->setProperty("tag", firstTag + n);
-      b->setCheckable(true);
-      b->setIconSize(QSize(16, 16));
-      b->setIcon(QIcon(QPixmap::fromImage(LayerPicture(QString("NUM%1").arg(n)))));
-      b->setGeometry(3 + (n / 8) * 28, 3 + (n % 8) * 25, 27, 24);
-      group->addButton(b, n);
-    }
-    auto* all = new QToolButton(panel);
-    all->setObjectName(allName);
-    all->setText("All");
-    all->setGeometry(3, 206, 55, 22);
-    return panel;
-  };
-  layerGroup_->setExclusive(true);
-  groupGroup_->setExclusive(true);
-  pnlLay = makePanel("pnlLay", 2, "SpBtnRay", 0, layerGroup_, "SpBtnLayall");
-  pnlLayG = makePanel("pnlLayG", 67, "SpBtnRayGroup", 100, groupGroup_, "SpBtnLayGpall");
-  Panel5 = new QLabel("0", pnlLay);
-  Panel5->setObjectName("Panel5");
-  Panel5->setAlignment(Qt::AlignCenter);
-  Panel5->setFrameShape(QFrame::Panel);
-  Panel5->setFrameShadow(QFrame::Sunken);
-  Panel5->setGeometry(3, 234, 55, 24);
-
-  auto* Panel1 = new QWidget(right);
-  Panel1->setObjectName("Panel1");
-  auto* pv = new QVBoxLayout(Panel1);
-  pv->setContentsMargins(0, 2, 0, 0);
-  pv->setSpacing(2);
-  SpeedButton1 = new QToolButton(Panel1);
-  SpeedButton1->setObjectName("SpeedButton1");
-  SpeedButton1->setText("選択解除");
-  SpeedButton1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-  pv->addWidget(SpeedButton1);
-  TreeView1 = new QTreeWidget(Panel1);
-  TreeView1->setObjectName("TreeView1");
-  TreeView1->setHeaderHidden(true);
-  TreeView1->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  TreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  TreeView1->setRootIsDecorated(false);
-  TreeView1->setItemsExpandable(false);
-  TreeView1->setIndentation(12);
-  pv->addWidget(TreeView1, 1);
-  v->addWidget(Panel1, 1);
-  connect(SpeedButton1, &QToolButton::clicked, TreeView1, &QTreeWidget::clearSelection);
-
-  TreeView2 = new QTreeWidget(right);
-  TreeView2->setObjectName("TreeView2");
-  TreeView2->hide();
 }
 
 QWidget* TForm1::buildStatusPanel() {
@@ -344,9 +233,8 @@ QWidget* TForm1::buildStatusPanel() {
   sh->addWidget(statusPanel1_, 1);
   h->addWidget(StatusBar1, 1);
 
-  sbtnLayName = new QToolButton(Panel3);
-  sbtnLayName->setObjectName("sbtnLayName");
-  sbtnLayName->setText("[0-0]");
+  QToolButton* sbtnLayName = Panel4->nameLabel();
+  sbtnLayName->setParent(Panel3);
   sbtnScale = new QToolButton(Panel3);
   sbtnScale->setObjectName("sbtnScale");
   sbtnScale->setText("S=");
@@ -367,7 +255,10 @@ QWidget* TForm1::buildStatusPanel() {
     a->setCheckable(true);
     a->setChecked(i == 1);
     papers->addAction(a);
-    connect(a, &QAction::triggered, this, [this, i] { choosePaper(i); });
+    connect(a, &QAction::triggered, this, [this, i] {
+      ChoosePaper(ws_, shell_, i);
+      ApplyShell();
+    });
     paperItems_[static_cast<std::size_t>(i)] = a;
   }
   connect(sbtnPaperSize, &QToolButton::clicked, this,

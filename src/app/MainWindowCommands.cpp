@@ -1,21 +1,15 @@
 // What the commands do in the window: the handlers of Commands.h, then the
-// mirror of the shell; the paper menu, the output-scale list, help and About.
+// mirror of the shell; help and About.
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
 #include <QMessageBox>
-#include <QToolBar>
 
 #include "app/ButtonPictures.h"
-#include "app/ControlBar.h"
 #include "app/HelpFile.h"
 #include "app/MainWindow.h"
-#include "app/PaintBox.h"
-#include "app/PrintScaleDialog.h"
-#include <filesystem>
-
 #include "app/SettingsDialog.h"
 #include "edit/Commands.h"
+#include "edit/CommandsPrintScale.h"
 
 namespace sw {
 
@@ -80,52 +74,20 @@ void TForm1::runCommand(Cmd c) {
     case Cmd::About1:
       showAbout();
       break;
+    case Cmd::EditUndo1:
+      UndoCommand(ws_, shell_);
+      break;
+    case Cmd::EditRedo1:
+      RedoCommand(ws_, shell_);
+      break;
   }
   ApplyShell();
 }
 
 void TForm1::openFile(const std::string& path) {
   if (!firstIdleDone_) firstIdle();
-  std::string ext = std::filesystem::path(path).extension().string();
-  for (char& ch : ext) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-  if (ext == ".swt") {
-    OpenLayoutFile(ws_, shell_, prompts(), path);
-  } else if (ext == ".jww") {
-    LoadBaseFile(ws_, shell_, prompts(), path);
-  } else {
-    prompts().message(MessageKind::Error, MessageButtons::Ok,
-                      std::string(kMsgReadFailed) + "\n" + path +
-                          "\n.swt か .jww のファイルを指定して下さい。");
-  }
+  OpenNamedFile(ws_, shell_, prompts(), path);
   ApplyShell();
-}
-
-void TForm1::choosePaper(int index) {
-  ws_.document.PaperIndex = index;
-  shell_.paperChecked = index;
-  shell_.paperCaption = "A-" + std::to_string(index);
-  ws_.tool.Modified = true;
-  shell_.req.applyPaper = true;
-  shell_.req.redraw = true;
-  shell_.req.invalidate = true;
-  ApplyShell();
-}
-
-void TForm1::ComboBox1Change(int index) {
-  static constexpr double kScales[] = {2.0, 1.41, 1.0, 0.71, 0.5, 0.35, 0.25};
-  if (index >= 0 && index <= 6) {
-    ws_.view.OutputScale = kScales[index];
-  } else if (index == 7 && printScaleDlg_) {
-    printScaleDlg_->show();
-    ws_.tool.PrintScaleDone = false;
-    while (!ws_.tool.PrintScaleDone && printScaleDlg_->isVisible())
-      QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    ws_.view.OutputScale = ws_.tool.CustomPrintPercent / 100.0;
-    ComboBox1->setItemText(7, QString::fromStdString("任意倍率(" + ShortestDecimal(ws_.tool.CustomPrintPercent) + "%)"));
-    ComboBox1->setCurrentIndex(7);
-  }
-  RedrawSheet();
-  PaintBox1->invalidate();
 }
 
 void TForm1::showAbout() {

@@ -1,20 +1,21 @@
 #include "app/PrintScaleDialog.h"
 
-#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/MainWindow.h"
+#include <utility>
+
 #include "edit/CommandsPrintScale.h"
 
 namespace sw {
 
-TdlgPBairitu::TdlgPBairitu(TForm1& form)
-    : QDialog(&form, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      form_(form) {
+TdlgPBairitu::TdlgPBairitu(QWidget* parent, std::function<void(const std::string&)> inform)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      inform_(std::move(inform)) {
   setObjectName("dlgPBairitu");
   setWindowTitle(kCaptionPrintScale);
   setModal(false);
@@ -40,38 +41,40 @@ TdlgPBairitu::TdlgPBairitu(TForm1& form)
   g->setSizeConstraint(QLayout::SetFixedSize);
   connect(btnOK, &QPushButton::clicked, this, &TdlgPBairitu::btnOKClick);
   connect(btnCancel, &QPushButton::clicked, this, &TdlgPBairitu::btnCancelClick);
+}
 
-  form.workspace().tool.CustomPrintPercent = 100;
-  form.workspace().view.OutputScale = 1.0;
+std::optional<double> TdlgPBairitu::ask(double percent) {
+  result_.reset();
+  Edit1->setText(QString::fromStdString(PrintPercentText(percent)));
+  show();
+  // The window goes on running while the dialog is up (it is not modal).
+  while (isVisible()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  return result_;
 }
 
 void TdlgPBairitu::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
   move(QCursor::pos());
-  Edit1->setText(QString::fromStdString(PrintPercentText(form_.workspace().tool)));
   Edit1->selectAll();
   Edit1->setFocus();
 }
 
 void TdlgPBairitu::btnOKClick() {
-  if (Status s = PrintScaleOk(form_.workspace().tool, Edit1->text().toStdString()); !s) {
-    form_.prompts().message(MessageKind::Error, MessageButtons::Ok, s.error().message);
+  const Result<double> v = ParsePrintPercent(Edit1->text().toStdString());
+  if (!v) {
+    if (inform_) inform_(v.error().message);
     Edit1->setFocus();
     return;
   }
+  result_ = v.value();
   hide();
 }
 
 void TdlgPBairitu::btnCancelClick() {
-  PrintScaleCancel(form_.workspace().tool);
+  result_.reset();
   hide();
 }
 
 void TdlgPBairitu::reject() { btnCancelClick(); }
-
-void TdlgPBairitu::closeEvent(QCloseEvent* e) {
-  PrintScaleCancel(form_.workspace().tool);
-  QDialog::closeEvent(e);
-}
 
 }  // namespace sw

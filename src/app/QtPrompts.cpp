@@ -10,6 +10,7 @@
 #include <QThread>
 
 #include "app/LayoutNameDialog.h"
+#include "app/PrintScaleDialog.h"
 
 namespace sw {
 
@@ -62,10 +63,14 @@ Answer QtPrompts::message(MessageKind kind, MessageButtons buttons, const std::s
   }
 }
 
-bool QtPrompts::layoutName(const std::string& caption) {
-  if (!layoutName_) return false;
-  layoutName_->setWindowTitle(QString::fromStdString(caption));
-  return layoutName_->exec() == QDialog::Accepted;
+std::optional<std::string> QtPrompts::layoutName(const NameRequest& request) {
+  if (!layoutName_) return std::nullopt;
+  return layoutName_->ask(request);
+}
+
+std::optional<double> QtPrompts::printPercent(double percent) {
+  if (!printScale_) return std::nullopt;
+  return printScale_->ask(percent);
 }
 
 std::optional<std::string> QtPrompts::fileName(const FileDialogOptions& options, bool save) {

@@ -12,6 +12,7 @@ class QWidget;
 namespace sw {
 
 class TDlgLayoutName;
+class TdlgPBairitu;
 
 // "Description(*.EXT)|*.EXT" as a Qt name filter: "Description(*.EXT)".
 QString QtFilter(const std::string& filter);
@@ -20,10 +21,14 @@ class QtPrompts : public Prompts {
  public:
   // Dialogs are centred on `parent`; `printer` is set up by printSetup().
   QtPrompts(QWidget* parent, QPrinter* printer) : parent_(parent), printer_(printer) {}
-  void setLayoutNameDialog(TDlgLayoutName* dialog) { layoutName_ = dialog; }
+  void setDialogs(TDlgLayoutName* layoutName, TdlgPBairitu* printScale) {
+    layoutName_ = layoutName;
+    printScale_ = printScale;
+  }
 
   Answer message(MessageKind kind, MessageButtons buttons, const std::string& text) override;
-  bool layoutName(const std::string& caption) override;
+  std::optional<std::string> layoutName(const NameRequest& request) override;
+  std::optional<double> printPercent(double percent) override;
   std::optional<std::string> openFileName(const FileDialogOptions& options) override;
   std::optional<std::string> saveFileName(const FileDialogOptions& options) override;
   std::optional<PrinterPage> printSetup() override;
@@ -35,6 +40,7 @@ class QtPrompts : public Prompts {
   QWidget* parent_;
   QPrinter* printer_;
   TDlgLayoutName* layoutName_ = nullptr;
+  TdlgPBairitu* printScale_ = nullptr;
 };
 
 }  // namespace sw

@@ -13,8 +13,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "app/MainWindow.h"
-#include "app/PaintBox.h"
+#include <utility>
+
 #include "core/Cp932.h"
 #include "render/Styles.h"
 #include "settings/SettingsConvert.h"
@@ -36,13 +36,15 @@ QString Fullwidth(int n) {
 
 }  // namespace
 
-TPagesDlg::TPagesDlg(TForm1& form, const Registry* jwcad, Registry* own)
-    : QDialog(&form, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), form_(form), own_(own) {
+TPagesDlg::TPagesDlg(QWidget* parent, JwcadSettings settings, Registry* own,
+                     std::function<void(const std::string&)> inform)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      own_(own),
+      inform_(std::move(inform)),
+      settings_(std::move(settings)) {
   setObjectName("PagesDlg");
   setWindowTitle("各種設定");
   setModal(false);
-  settings_ = ImportSettings(jwcad, own);
-  ApplyImportedSettings(form.workspace().styles, settings_);
 
   auto* pages = new QTabWidget(this);
   pages->setObjectName("PageControl1");
@@ -238,14 +240,7 @@ void TPagesDlg::showOwnColours() {
   }
 }
 
-void TPagesDlg::applyOwnToStyles() {
-  StyleTables& st = form_.workspace().styles;
-  st.LayoutColor = settings_.LayoutColor.value;
-  st.TransformColor = settings_.TransformColor.value;
-  st.MouseWheel = settings_.MouseWheel.value;
-  form_.RedrawSheet();
-  form_.paintBox()->invalidate();
-}
+void TPagesDlg::applyOwnToStyles() { emit ownSettingsChanged(settings_); }
 
 namespace {
 // 0x00BBGGRR to QColor and back.
@@ -274,7 +269,7 @@ void TPagesDlg::spdModColClick() {
 
 void TPagesDlg::rgpWheelClick(int item) {
   SetMouseWheel(settings_, item);
-  form_.workspace().styles.MouseWheel = settings_.MouseWheel.value;
+  emit ownSettingsChanged(settings_);
 }
 
 void TPagesDlg::OKBtnClick() {
@@ -297,12 +292,11 @@ void TPagesDlg::OKBtnClick() {
     }
   }
   if (!s && s.error().message == kConversionError) {
-    form_.prompts().message(MessageKind::Error, MessageButtons::Ok, kConversionError);
+    inform_(kConversionError);
     return;
   }
   if (!s)
-    form_.prompts().message(MessageKind::Error, MessageButtons::Ok,
-                            "設定を保存できませんでした。\n" + own_->source() + "\n" + Describe(s.error()));
+    inform_("設定を保存できませんでした。\n" + own_->source() + "\n" + Describe(s.error()));
   applyOwnToStyles();
   hide();
 }

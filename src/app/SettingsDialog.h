@@ -1,13 +1,15 @@
-// TPagesDlg "各種設定": created once at start-up, when it imports Jw_cad's
-// settings and the program's own into the style tables; shown without being
-// modal from "基本設定(&S)...". Jw_cad's values are shown read-only; the
-// layout and transform colours and the wheel direction are the program's own
-// and are written under its keys on OK.
+// TPagesDlg "各種設定": created once at start-up with the settings imported
+// into the style tables; shown without being modal from "基本設定(&S)...".
+// Jw_cad's values are shown read-only; the layout and transform colours and
+// the wheel direction are the program's own, reported to the window as they
+// change and written under its keys on OK.
 #pragma once
 
 #include <QDialog>
 
+#include <functional>
 #include <map>
+#include <string>
 
 #include "settings/JwcadSettings.h"
 #include "settings/Registry.h"
@@ -20,14 +22,14 @@ class QTabWidget;
 
 namespace sw {
 
-class TForm1;
-
 class TPagesDlg : public QDialog {
   Q_OBJECT
 
  public:
-  // `jwcad` and `own` may be null (not available); `own` is written on OK.
-  TPagesDlg(TForm1& form, const Registry* jwcad, Registry* own);
+  // `settings` as imported at start-up; `own` may be null (not available)
+  // and is written on OK; `inform` shows an error (UTF-8) in a box.
+  TPagesDlg(QWidget* parent, JwcadSettings settings, Registry* own,
+            std::function<void(const std::string&)> inform);
 
   const JwcadSettings& settings() const { return settings_; }
   // The values the import could not convert, as a message for the user
@@ -43,6 +45,10 @@ class TPagesDlg : public QDialog {
   void CancelBtnClick();
   void reject() override;
 
+ signals:
+  // The program's own settings changed (colours, wheel direction).
+  void ownSettingsChanged(const sw::JwcadSettings& settings);
+
  private:
   QWidget* buildColourPage();
   QWidget* buildLinePage();
@@ -51,8 +57,8 @@ class TPagesDlg : public QDialog {
   void showOwnColours();
   void applyOwnToStyles();
 
-  TForm1& form_;
   Registry* own_;
+  std::function<void(const std::string&)> inform_;
   JwcadSettings settings_;
   std::map<QString, QLineEdit*> fields_;
   QButtonGroup* rgpWheel_ = nullptr;

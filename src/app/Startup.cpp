@@ -41,10 +41,17 @@ std::unique_ptr<AppWindows> CreateAppWindows(const EnvLookup& env, const Startup
     message("設定ファイルを読み込めません。設定とウィンドウの位置は保存されません。\n" + Describe(own.error()));
   }
   app->form1 = std::make_unique<TForm1>(app->own.get());
-  app->pagesDlg = new TPagesDlg(*app->form1, app->jwcad.get(), app->own.get());
+  TForm1* form = app->form1.get();
+  // The dialogs show their messages through the window's prompts, which
+  // tests may replace.
+  auto inform = [form](MessageKind kind) {
+    return [form, kind](const std::string& text) { form->prompts().message(kind, MessageButtons::Ok, text); };
+  };
+  JwcadSettings settings = form->importSettings(app->jwcad.get(), app->own.get());
+  app->pagesDlg = new TPagesDlg(form, std::move(settings), app->own.get(), inform(MessageKind::Error));
   if (const std::string problems = app->pagesDlg->importProblems(); !problems.empty()) message(problems);
-  app->dlgLayoutName = new TDlgLayoutName(*app->form1);
-  app->dlgPBairitu = new TdlgPBairitu(*app->form1);
+  app->dlgLayoutName = new TDlgLayoutName(form, inform(MessageKind::Information));
+  app->dlgPBairitu = new TdlgPBairitu(form, inform(MessageKind::Error));
   app->form1->attachDialogs(app->pagesDlg, app->dlgLayoutName, app->dlgPBairitu);
   return app;
 }

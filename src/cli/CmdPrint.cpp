@@ -74,13 +74,11 @@ int RunPrint(const Args& args) {
   if (int rc = LoadSheetInput(req, *ws); rc != 0) return rc;
   if (int rc = CheckOutputPath(pos[1], req, *ws); rc != 0) return rc;
   ViewState& view = ws->view;
-  SetPaperSize(view, ws->document.PaperIndex, ws->document.PaperIndex);
   // The screen view the print button would leave behind: the window's
   // default drawing area, fitted. Its buffer decides which texts are small
   // enough to be printed as their outline boxes.
-  view.ViewReady = true;
-  RefreshView(view, BoxSize{1024, 768});
-  view.OutputScale = percent / 100;
+  FitViewToPaper(view, ws->document.PaperIndex, BoxSize{1024, 768});
+  ws->print.OutputScale = percent / 100;
 
   QByteArray pdf;
   QBuffer out(&pdf);
@@ -93,7 +91,7 @@ int RunPrint(const Args& args) {
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
     writer.setTitle(QString::fromStdString(req.input));
     writer.setCreator(QStringLiteral("Sheetwright"));
-    if (Status s = PrintSheetPage(writer, view, SheetSource{ws->drawing, ws->document, ws->styles},
+    if (Status s = PrintSheetPage(writer, view, SheetSource{ws->drawing, ws->document, ws->styles, ws->print},
                                   ws->redraw);
         !s) {
       return ReportBadInput(pos[1], s.error());

@@ -50,10 +50,7 @@ int RunRender(const Args& args) {
   if (int rc = LoadSheetInput(req, *ws); rc != 0) return rc;
   if (int rc = CheckOutputPath(pos[1], req, *ws); rc != 0) return rc;
   ViewState& view = ws->view;
-  SetPaperSize(view, ws->document.PaperIndex, ws->document.PaperIndex);
-  view.ViewReady = true;
-  view.ViewScale = 0;
-  RefreshView(view, box);
+  FitViewToPaper(view, ws->document.PaperIndex, box);
 
   QImage buffer(3 * box.width, 3 * box.height, QImage::Format_RGB32);
   if (buffer.isNull()) return ReportBadInput(pos[1], Error{"not enough memory for the image", -1});

@@ -75,9 +75,8 @@ int RunSettings(const Args& args) {
   }
   auto own = OpenOwnRegistry(env);
   if (!own) return ReportBadInput(OwnRegistryPath(env).string(), own.error());
-  JwcadSettings s = ImportSettings(jwcad.value().get(), own.value().get());
-  StyleTables st = InitialStyleTables();
-  ApplyImportedSettings(st, s);
+  StyleTables st;
+  const JwcadSettings s = ImportStyleTables(st, jwcad.value().get(), own.value().get());
 
   Json j;
   j.beginObject();

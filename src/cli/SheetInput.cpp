@@ -4,11 +4,11 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "core/Cp932.h"
-#include "jww/Reader.h"
+#include "core/Path.h"
 #include "layout/BasePath.h"
+#include "layout/Document.h"
+#include "layout/LayoutLoad.h"
 #include "layout/Operations.h"
-#include "layout/SwtFile.h"
 #include "render/Styles.h"
 #include "settings/JwcadSettings.h"
 
@@ -51,12 +51,6 @@ bool SplitArgs(const Args& args, std::initializer_list<std::string_view> allowed
 
 namespace {
 
-bool HasExtension(const std::string& path, const char* ext) {
-  std::string e = fs::path(path).extension().string();
-  for (char& c : e) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return e == ext;
-}
-
 int LoadStyles(const SheetRequest& req, Workspace& ws) {
   const EnvLookup env = EnvWithRegistry(req.registryFile);
   auto jwcad = OpenJwcadRegistry(env);
@@ -64,20 +58,16 @@ int LoadStyles(const SheetRequest& req, Workspace& ws) {
   auto own = OpenOwnRegistry(env);
   if (!own) return ReportBadInput(OwnRegistryPath(env).string(), own.error());
   // Without Jw_cad's settings the tables keep their initial values.
-  const JwcadSettings s = ImportSettings(jwcad ? jwcad.value().get() : nullptr, own.value().get());
-  ws.styles = InitialStyleTables();
-  ApplyImportedSettings(ws.styles, s);
+  ImportStyleTables(ws.styles, jwcad ? jwcad.value().get() : nullptr, own.value().get());
   ApplyDrawingTables(ws.styles, ws.drawing.head);
   return 0;
 }
 
 int LoadLayoutInput(const SheetRequest& req, Workspace& ws) {
-  if (Status s = LoadLayout(fs::path(req.input), ws.document); !s)
-    return ReportBadInput(req.input, s.error());
-  const std::string& base = ws.document.head.baseFile;
-  if (base.empty()) return ReportBadInput(req.input, Error{"the layout names no base drawing", -1});
-  if (Status s = ReadJWWFile(NativePathFromCp932(base), ws.drawing); !s)
-    return ReportBadInput(Cp932ToUtf8(base), s.error());
+  if (auto failed = LoadLayoutWithBase(fs::path(req.input), ws.document, ws.drawing)) {
+    // A layout without a base path is reported against the layout file.
+    return ReportBadInput(failed->file.empty() ? req.input : failed->file, failed->error);
+  }
   if (req.sheet) {
     const int last = ws.document.head.sheetHigh;
     if (*req.sheet < 0 || *req.sheet > last) {
@@ -88,8 +78,7 @@ int LoadLayoutInput(const SheetRequest& req, Workspace& ws) {
     }
     ws.document.head.currentSheet = *req.sheet;
   }
-  const CLayMain& sheet = ws.document.Sheets[static_cast<std::size_t>(ws.document.head.currentSheet)];
-  ws.redraw.BackdropMode = !sheet.shown.empty() && sheet.shown[0] ? 1 : 0;
+  ws.redraw.BackdropMode = BaseShown(CurrentSheet(ws.document)) ? 1 : 0;
   return 0;
 }
 
@@ -105,7 +94,7 @@ int LoadDrawingInput(const SheetRequest& req, Workspace& ws) {
 }  // namespace
 
 int CheckOutputPath(const std::string& out, const SheetRequest& req, const Workspace& ws) {
-  if (HasExtension(out, ".jww") || HasExtension(out, ".swt"))
+  if (HasExtension(fs::path(out), ".jww") || HasExtension(fs::path(out), ".swt"))
     return ReportBadInput(out, Error{"will not write a picture over a drawing or layout name", -1});
   std::error_code ec;
   const fs::path target(out);
@@ -118,9 +107,9 @@ int CheckOutputPath(const std::string& out, const SheetRequest& req, const Works
 
 int LoadSheetInput(const SheetRequest& req, Workspace& ws) {
   int rc = 0;
-  if (HasExtension(req.input, ".swt")) {
+  if (HasExtension(fs::path(req.input), ".swt")) {
     rc = LoadLayoutInput(req, ws);
-  } else if (HasExtension(req.input, ".jww")) {
+  } else if (HasExtension(fs::path(req.input), ".jww")) {
     rc = LoadDrawingInput(req, ws);
   } else {
     return ReportBadInput(req.input, Error{"not a layout (.swt) or a drawing (.jww)", -1});

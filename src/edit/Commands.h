@@ -2,6 +2,7 @@
 // shell state the window mirrors, and the prompts that ask the user.
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "edit/CommandsState.h"
@@ -51,13 +52,10 @@ void DeleteLineTool(Workspace& ws, ShellState& shell); // LayDelLine
 void MoveTool(Workspace& ws, ShellState& shell, Prompts& prompts);       // ChangeMove
 void TransformTool(Workspace& ws, ShellState& shell, Prompts& prompts);  // ChangeTransform
 
-// FilePrint1: the printer setup, then the print preview (ToolBar5 up,
-// PrintPreview set, PrinterPaperMm from the printer). False when cancelled.
-bool PrintPreviewCommand(Workspace& ws, ShellState& shell, Prompts& prompts);
-
-// The reset of a frame's layer state: every group and layer state 2, layer 0
-// of every group and group 0 state 3 (write layer 0, write group 0).
-void ResetLayerDefaults(CLayCount& frame);
+// The layer state a reset gives a frame whose groups are `groups`: every
+// group and layer state 2, layer 0 of every group and group 0 state 3,
+// write layer 0; scales and protects kept. The write group is 0.
+std::array<JWWLayerGroupState, 16> DefaultLayerStates(const std::array<JWWLayerGroupState, 16>& groups);
 
 // "S=1/" and the scale denominator in shortest decimal form.
 std::string ScaleCaption(double scale);
@@ -96,7 +94,20 @@ enum class SaveAsOutcome { Saved, Cancelled, Failed };
 // FileSaveAs1; leaves SaveAsResult 1 after a save, else 2.
 SaveAsOutcome SaveAsCommand(Workspace& ws, ShellState& shell, Prompts& prompts);
 
-// True when the file name's extension is ".swt" in any case.
-bool HasSwtExtension(const std::string& path);
+// Opens a file named on the command line: a layout (.swt) as "開く" opens
+// it, a drawing (.jww) as "読込" loads it; anything else is reported in an
+// error box and nothing changes.
+bool OpenNamedFile(Workspace& ws, ShellState& shell, Prompts& prompts, const std::string& path);
+
+// --- undo and redo (CommandsHistory.cpp) ---
+
+inline constexpr const char* kUndoneStatus = "戻る: ";
+inline constexpr const char* kRedoneStatus = "進む: ";
+// EditUndo1 / EditRedo1: the last (next) step undone (redone); status panel
+// 1 names it. False when there is nothing to undo (redo).
+bool UndoCommand(Workspace& ws, ShellState& shell);
+bool RedoCommand(Workspace& ws, ShellState& shell);
+// The two items enabled only when there is a step to undo or redo.
+void ShowHistoryItems(const Workspace& ws, ShellState& shell);
 
 }  // namespace sw

@@ -1,15 +1,16 @@
 // New, Open, loading the base drawing, Save and Save As, and the
 // unsaved-changes question in front of New, Open and closing.
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <system_error>
 #include <utility>
 
 #include "core/Cp932.h"
+#include "core/Path.h"
 #include "edit/Commands.h"
-#include "jww/Reader.h"
-#include "layout/BasePath.h"
+#include "edit/CommandsView.h"
+#include "edit/EditDocument.h"
+#include "layout/LayoutLoad.h"
 #include "layout/Operations.h"
 #include "layout/SwtFile.h"
 
@@ -18,25 +19,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path FsPath(const std::string& utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
-
-std::string Utf8Of(const fs::path& p) {
-  const std::u8string s = p.u8string();
-  return std::string(s.begin(), s.end());
-}
-
 std::string FolderOf(const std::string& file) {
   if (file.empty()) return {};
-  return Utf8Of(FsPath(file).parent_path());
+  return Utf8FromPath(PathFromUtf8(file).parent_path());
 }
 
 bool FileExists(const fs::path& p) {
   std::error_code ec;
   return fs::exists(p, ec);
-}
-
-CLayMain& CurrentSheet(Workspace& ws) {
-  return ws.document.Sheets[static_cast<std::size_t>(ws.document.head.currentSheet)];
 }
 
 // A failure box: the quoted message, then the file and the reason.
@@ -45,35 +35,59 @@ void ShowFailure(Prompts& prompts, const char* message, const std::string& file,
                   std::string(message) + "\n" + file + "\n" + Describe(e));
 }
 
-void ShowPaper(Workspace& ws, ShellState& shell) {
-  const int index = ws.document.PaperIndex;
-  shell.paperChecked = index;
-  shell.paperCaption = "A-" + std::to_string(index);
-  shell.req.applyPaper = true;
-}
-
 void RedrawAll(ShellState& shell) {
+  shell.req.changed = true;
   shell.req.redraw = true;
   shell.req.invalidate = true;
 }
 
-// The state New leaves, after an open that could not be completed: nothing
-// of the file stays in memory (the paper is the one shown before) and no
-// file name is kept, so no later Save can write over the layout file.
-void AbandonOpen(Workspace& ws, ShellState& shell, Prompts& prompts, std::int32_t paperBefore) {
+// The view takes the document's paper and is fitted and centred again.
+void FitToDocument(Workspace& ws) {
+  std::int32_t paper = ws.document.PaperIndex;
+  SetPaperSize(ws.view, paper, paper);
+  RefreshView(ws.view, ViewBox(ws.view));
+}
+
+// What New leaves once the question is past: no drawing, the reset
+// document with frame 0's layer state reset, no file, an empty history.
+void ClearForNew(Workspace& ws, ShellState& shell) {
+  ws.drawing.clearForNew();
+  resetDocument(ws.document);
+  (void)setFrameLayers(ws.document, 0, 0, DefaultLayerStates(CurrentSheet(ws.document).frames[0].groups));
+  ResetHistory(ws.history);
+
+  ModeReset(ws, shell);
+  shell.title = TitleFor({});
+  shell.scaleCaption = "S=";
+  ApplyEnabling(shell, EnableMoment::AfterNew);
+  shell.status0.clear();
+  shell.status1.clear();
+
   ws.tool.Modified = false;
-  NewCommand(ws, shell, prompts);
-  ws.document.PaperIndex = paperBefore;
+  ws.tool.BaseLoaded = false;
+  ws.redraw.BackdropMode = 0;
+  ws.tool.LayoutFileName.clear();
+  ws.tool.ToolMode = kModeIdle;
+  SyncLayerPanel(ws);
+  shell.layerPanelsEnabled = false;
+  RedrawAll(shell);
+}
+
+void ShowLoadFailure(Prompts& prompts, const std::string& path, const LayoutLoadFailure& f) {
+  switch (f.step) {
+    case LayoutLoadStep::Layout:
+      ShowFailure(prompts, kMsgReadFailed, path, f.error);
+      break;
+    case LayoutLoadStep::BaseMissing:
+      prompts.message(MessageKind::Error, MessageButtons::Ok, std::string(kMsgBaseMissing) + "\n" + f.file);
+      break;
+    case LayoutLoadStep::Base:
+      ShowFailure(prompts, kMsgReadFailed, f.file, f.error);
+      break;
+  }
 }
 
 }  // namespace
-
-bool HasSwtExtension(const std::string& path) {
-  std::string ext = FsPath(path).filename().extension().string();
-  std::transform(ext.begin(), ext.end(), ext.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return ext == ".swt";
-}
 
 SaveQuestion AskSaveChanges(Workspace& ws, ShellState& shell, Prompts& prompts) {
   if (!ws.tool.Modified) return SaveQuestion::NotAsked;
@@ -99,29 +113,7 @@ bool NewCommand(Workspace& ws, ShellState& shell, Prompts& prompts) {
   const SaveQuestion q = AskSaveChanges(ws, shell, prompts);
   if (q == SaveQuestion::Cancel || q == SaveQuestion::SaveCancelled || q == SaveQuestion::SaveFailed)
     return false;
-
-  ws.drawing.clearForNew();
-  resetDocument(ws.document);
-
-  ModeReset(ws, shell);
-  shell.title = TitleFor({});
-  shell.scaleCaption = "S=";
-  ApplyEnabling(shell, EnableMoment::AfterNew);
-  shell.status0.clear();
-  shell.status1.clear();
-  shell.req.frameTree = TreeRequest::Clear;
-  shell.req.rebuildTabs = true;
-
-  ws.tool.Modified = false;
-  ws.tool.BaseLoaded = false;
-  ws.redraw.BackdropMode = 0;
-  ws.tool.LayoutFileName.clear();
-  ws.tool.ToolMode = kModeIdle;
-
-  ResetLayerDefaults(CurrentSheet(ws).frames[0]);
-  shell.req.refreshLayerButtons = true;
-  shell.layerPanelsEnabled = false;
-  RedrawAll(shell);
+  ClearForNew(ws, shell);
   return true;
 }
 
@@ -133,51 +125,33 @@ bool OpenCommand(Workspace& ws, ShellState& shell, Prompts& prompts) {
 }
 
 bool OpenLayoutFile(Workspace& ws, ShellState& shell, Prompts& prompts, const std::string& path) {
-  ws.tool.Modified = false;
-  NewCommand(ws, shell, prompts);
-  const std::int32_t paperBefore = ws.document.PaperIndex;
-  if (Status s = LoadLayout(FsPath(path), ws.document); !s) {
-    ShowFailure(prompts, kMsgReadFailed, path, s.error());
+  // Both files are read before anything of the open layout is given up.
+  LayoutDocument doc;
+  JWWDrawing drawing;
+  if (std::optional<LayoutLoadFailure> f = LoadLayoutWithBase(PathFromUtf8(path), doc, drawing)) {
+    ShowLoadFailure(prompts, path, *f);
     return false;
   }
-
-  const std::string baseUtf8 = Cp932ToUtf8(ws.document.head.baseFile);
-  const fs::path base = NativePathFromCp932(ws.document.head.baseFile);
-  if (ws.document.head.baseFile.empty() || !FileExists(base)) {
-    prompts.message(MessageKind::Error, MessageButtons::Ok, std::string(kMsgBaseMissing) + "\n" + baseUtf8);
-    AbandonOpen(ws, shell, prompts, paperBefore);
-    ModeReset(ws, shell);
-    return false;
-  }
-
-  JWWDrawing fresh;
-  if (Status s = ReadJWWFile(base, fresh); !s) {
-    ShowFailure(prompts, kMsgReadFailed, baseUtf8, s.error());
-    AbandonOpen(ws, shell, prompts, paperBefore);
-    return false;
-  }
-  ws.drawing = std::move(fresh);
+  ClearForNew(ws, shell);
+  ws.document = std::move(doc);
+  ws.drawing = std::move(drawing);
+  ResetHistory(ws.history);
   ws.tool.LayoutFileName = path;
-
-  ShowPaper(ws, shell);
-  shell.req.rebuildTabs = true;
-  shell.req.frameTree = TreeRequest::Rebuild;
-  shell.req.prepareDrawingStyles = true;
-  ApplyEnabling(shell, EnableMoment::AfterOpenLayout);
-
-  const CLayMain& sheet = CurrentSheet(ws);
-  ws.redraw.BackdropMode = !sheet.shown.empty() && sheet.shown[0] ? 1 : 0;
-  shell.title = TitleFor(path);
-  shell.status0 = kBaseFilePrefix + baseUtf8;
-  const CLayCount& frame = sheet.frames[static_cast<std::size_t>(sheet.selectedFrame)];
-  const int group = std::clamp(frame.writeGroup, 0, 15);
-  shell.scaleCaption = ScaleCaption(ws.drawing.head.groups[static_cast<std::size_t>(group)].scale);
-  shell.layerPanelsEnabled = sheet.selectedFrame >= 1;
-  shell.req.refreshLayerButtons = true;
-
   ws.tool.BaseLoaded = true;
   ws.tool.Modified = false;
-  shell.req.refreshView = true;
+
+  ShowPaper(ws, shell);
+  ApplyDrawingTables(ws.styles, ws.drawing.head);
+  ApplyEnabling(shell, EnableMoment::AfterOpenLayout);
+  ApplyBackdropRule(ws);
+  SyncLayerPanel(ws);
+  shell.title = TitleFor(path);
+  shell.status0 = kBaseFilePrefix + Cp932ToUtf8(ws.document.head.baseFile);
+  const CLayCount& frame = CurrentFrameEntry(ws.document);
+  const int group = std::clamp(frame.writeGroup, 0, 15);
+  shell.scaleCaption = ScaleCaption(ws.drawing.head.groups[static_cast<std::size_t>(group)].scale);
+  shell.layerPanelsEnabled = CurrentSheet(ws.document).selectedFrame >= 1;
+  FitToDocument(ws);
   RedrawAll(shell);
   return true;
 }
@@ -189,23 +163,26 @@ bool LoadBaseCommand(Workspace& ws, ShellState& shell, Prompts& prompts) {
 }
 
 bool LoadBaseFile(Workspace& ws, ShellState& shell, Prompts& prompts, const std::string& path) {
-  const bool noFrames = CurrentSheet(ws).frameHigh == 0;
-  if (Status s = openBaseDrawing(ws.document, ws.drawing, FsPath(path)); !s) {
+  const bool noFrames = CurrentSheet(ws.document).frameHigh == 0;
+  if (Status s = openBaseDrawing(ws.document, ws.drawing, PathFromUtf8(path)); !s) {
     ShowFailure(prompts, kMsgReadFailed, path, s.error());
     return false;
   }
+  // The drawing is not part of an undo step: a loaded drawing starts the
+  // history afresh.
+  ResetHistory(ws.history);
+  ws.tool.Modified = false;
   shell.status0 = kBaseFilePrefix + Cp932ToUtf8(ws.document.head.baseFile);
-  if (noFrames) shell.req.prepareDrawingStyles = true;
-  shell.req.refreshView = true;
-  shell.req.storeHomeView = true;
+  if (noFrames) ApplyDrawingTables(ws.styles, ws.drawing.head);
+  FitToDocument(ws);
+  ws.view.HomeView = SavedView{ws.view.ViewWindow, ws.view.ViewScale};
   shell.scaleCaption = ScaleCaption(ws.drawing.head.groups[0].scale);
-  shell.req.refreshLayerButtons = true;
-  shell.req.frameTree = TreeRequest::Rebuild;
   shell.layerPanelsEnabled = false;
 
   ws.tool.BaseLoaded = true;
   ApplyEnabling(shell, EnableMoment::AfterLoadBase);
   ws.redraw.BackdropMode = 1;
+  SyncLayerPanel(ws);
   ShowPaper(ws, shell);
   RedrawAll(shell);
   return true;
@@ -213,12 +190,13 @@ bool LoadBaseFile(Workspace& ws, ShellState& shell, Prompts& prompts, const std:
 
 bool SaveCommand(Workspace& ws, ShellState& shell, Prompts& prompts) {
   if (ws.tool.LayoutFileName.empty()) return SaveAsCommand(ws, shell, prompts) == SaveAsOutcome::Saved;
-  if (Status s = SaveLayout(ws.document, FsPath(ws.tool.LayoutFileName)); !s) {
+  if (Status s = SaveLayout(ws.document, PathFromUtf8(ws.tool.LayoutFileName)); !s) {
     shell.status1 = kMsgSaveFailed;
     ShowFailure(prompts, kMsgSaveFailed, ws.tool.LayoutFileName, s.error());
     return false;
   }
   shell.status1 = kMsgSaved;
+  MarkClean(ws.history);
   ws.tool.Modified = false;
   return true;
 }
@@ -230,17 +208,18 @@ SaveAsOutcome SaveAsCommand(Workspace& ws, ShellState& shell, Prompts& prompts) 
   std::optional<std::string> chosen =
       prompts.saveFileName({kSaveLayoutFilter, ".SWT", FolderOf(ws.tool.LayoutFileName)});
   if (chosen && !chosen->empty()) {
-    const std::string target = HasSwtExtension(*chosen) ? *chosen : *chosen + ".swt";
+    const std::string target = HasExtension(PathFromUtf8(*chosen), ".swt") ? *chosen : *chosen + ".swt";
     bool write = true;
-    if (FileExists(FsPath(target)))
+    if (FileExists(PathFromUtf8(target)))
       write = prompts.message(MessageKind::Warning, MessageButtons::YesNo, kMsgAskOverwrite) == Answer::Yes;
     if (write) {
-      if (Status s = SaveLayout(ws.document, FsPath(target)); s) {
+      if (Status s = SaveLayout(ws.document, PathFromUtf8(target)); s) {
         ws.tool.LayoutFileName = target;
         shell.title = TitleFor(target);
         ApplyEnabling(shell, EnableMoment::AfterSaveAs);
         shell.status1 = kMsgSaved;
         ws.tool.SaveAsResult = kSaveAsSaved;
+        MarkClean(ws.history);
         ws.tool.Modified = false;
         outcome = SaveAsOutcome::Saved;
       } else {
@@ -253,6 +232,15 @@ SaveAsOutcome SaveAsCommand(Workspace& ws, ShellState& shell, Prompts& prompts) 
   }
   if (ws.tool.SaveAsResult != kSaveAsSaved) ws.tool.SaveAsResult = kSaveAsClosed;
   return outcome;
+}
+
+bool OpenNamedFile(Workspace& ws, ShellState& shell, Prompts& prompts, const std::string& path) {
+  const fs::path p = PathFromUtf8(path);
+  if (HasExtension(p, ".swt")) return OpenLayoutFile(ws, shell, prompts, path);
+  if (HasExtension(p, ".jww")) return LoadBaseFile(ws, shell, prompts, path);
+  prompts.message(MessageKind::Error, MessageButtons::Ok,
+                  std::string(kMsgReadFailed) + "\n" + path + "\n.swt か .jww のファイルを指定して下さい。");
+  return false;
 }
 
 }  // namespace sw

@@ -1,11 +1,14 @@
-// The rules of the layout-name dialog (TDlgLayoutName), which names a new
-// frame, renames a frame or renames a sheet depending on `ToolMode`, and
-// stores the name in the document on OK.
+// The layout-name dialog's rules (TDlgLayoutName asks; it changes nothing)
+// and the three edits that take a name from it: a new frame, a frame
+// renamed, a sheet renamed.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
+#include "edit/CommandsState.h"
+#include "edit/Prompts.h"
 #include "edit/Workspace.h"
 
 namespace sw {
@@ -21,36 +24,47 @@ inline constexpr const char* kMsgDuplicateSheet = "同じレイアウトタブ�
 inline constexpr const char* kMsgDuplicateFrame = "同じレイアウト名があります。名前を変えて下さい。";
 inline constexpr const char* kMsgNameNotCp932 = "レイアウト名に使えない文字があります。";
 
-// The dialog's working mode: 0 = it may not close, 1 = it has finished;
-// any other value is the ToolMode copied when it was activated.
-struct LayoutNameDialogState {
-  std::int32_t workingMode = 1;
+// What the dialog asks for: its caption, the field's first text (CP932; it
+// is selected whole when not empty), the names a new name must differ from
+// (CP932) and the message for one that does not.
+struct NameRequest {
+  std::string caption;
+  std::string initial;
+  std::vector<std::string> taken;
+  std::string duplicateMessage;
+  bool operator==(const NameRequest&) const = default;
 };
 
-// On activation: the working mode becomes ToolMode, and the field's first
-// text (CP932): the current frame's name in mode 2000, the current sheet's
-// name in mode 3000 (both to be selected whole), else empty.
-std::string ActivateLayoutName(const Workspace& ws, LayoutNameDialogState& dlg);
-
 struct LayoutNameVerdict {
-  bool accepted = false;    // the dialog hides
+  bool accepted = false;    // the dialog closes with `name`
+  std::string name;         // CP932, when accepted
   std::string message;      // shown before the dialog goes on (UTF-8), or empty
   bool clearField = false;  // the field is emptied
 };
 
-// OK with the field's text (UTF-8). Checks the name against the sheet names
-// (mode 3000) or the names of frames 1..n of the current sheet, and stores
-// it: mode 3000 as the current sheet's name, mode 2000 as the current
-// frame's name, mode 1200 / 1210 as a new rectangle / circle frame from
-// ToolState::FirstPoint and SecondPoint. A name whose characters CP932
-// cannot hold is refused, since the layout file could not keep it.
-LayoutNameVerdict LayoutNameOk(Workspace& ws, LayoutNameDialogState& dlg, const std::string& textUtf8);
+// OK with the field's text (UTF-8): refused when empty ("レイアウト名が
+// ありません。", field cleared), when CP932 cannot hold a character (the
+// layout file could not keep it; field kept), when the name is taken
+// (the request's message, field cleared); else accepted.
+LayoutNameVerdict CheckLayoutName(const NameRequest& request, const std::string& textUtf8);
 
-// Cancel (also Esc, and closing with an empty field): working mode 1, the
-// field emptied, 10000 added to ToolMode.
-void LayoutNameCancel(Workspace& ws, LayoutNameDialogState& dlg);
+// The requests of the three callers, for the current sheet.
+NameRequest NewFrameRequest(const Workspace& ws);
+NameRequest RenameFrameRequest(const Workspace& ws);
+NameRequest RenameSheetRequest(const Workspace& ws);
 
-// Whether the close box may close the dialog.
-inline bool LayoutNameMayClose(const LayoutNameDialogState& dlg) { return dlg.workingMode != 0; }
+// ToolMode 1200 / 1210: asks for the new frame's name; with one, adds the
+// frame to the current sheet from FirstPoint and SecondPoint (a rectangle
+// with corners taken in order; a circle centred on the first point through
+// the second) with the drawing's layer state, shown and current, as one
+// undoable step. A cancelled dialog adds 10000 to ToolMode. True when a
+// frame was added.
+bool CommitNewFrame(Workspace& ws, ShellState& shell, Prompts& prompts);
+
+// "名前変更" of the frame tree: ToolMode 2000 while the dialog asks for a
+// new name of the current frame (>= 1), then 0; the rename is undoable.
+bool RenameFrameCommand(Workspace& ws, ShellState& shell, Prompts& prompts);
+// "名前変更" of the sheet popup: the same for the current sheet, ToolMode 3000.
+bool RenameSheetCommand(Workspace& ws, ShellState& shell, Prompts& prompts);
 
 }  // namespace sw

@@ -1,10 +1,13 @@
-// The rules of the print-scale dialog (TdlgPBairitu): the percentage the
-// custom output scale is built from.
+// The print toolbar's rules: the print preview, "戻る", the output-scale
+// list and the print-scale dialog's percentage (TdlgPBairitu asks; it
+// changes nothing).
 #pragma once
 
+#include <optional>
 #include <string>
 
-#include "core/Result.h"
+#include "edit/CommandsState.h"
+#include "edit/Prompts.h"
 #include "edit/Workspace.h"
 
 namespace sw {
@@ -22,15 +25,29 @@ inline bool IsPrintPercent(double v) {
   return v >= kMinPrintPercent && v <= kMaxPrintPercent;  // false for NaN
 }
 
-// The field's text on activation: CustomPrintPercent in shortest decimal form.
-std::string PrintPercentText(const ToolState& tool);
+// The dialog's field on activation: `percent` in shortest decimal form.
+std::string PrintPercentText(double percent);
 
-// Ok: "0" and an empty text stand for "1"; otherwise the text must be a
-// decimal number for which IsPrintPercent holds. A text that is not
-// one fails with the conversion message and changes nothing; else the value
-// goes to CustomPrintPercent and PrintScaleDone is set.
-Status PrintScaleOk(ToolState& tool, const std::string& text);
-// Cancel and the close box: PrintScaleDone set, the percentage kept.
-void PrintScaleCancel(ToolState& tool);
+// OK with the field's text: "0" and an empty text stand for "1"; otherwise
+// the text must be a decimal number for which IsPrintPercent holds. The
+// conversion error when it is not.
+Result<double> ParsePrintPercent(const std::string& text);
+
+// The items of the output-scale list ComboBox1, item 7 being the custom scale.
+inline constexpr int kOutputScaleItems = 8;
+inline constexpr int kCustomScaleItem = 7;
+const char* OutputScaleItemText(int index);
+// Item 7's text once a custom scale was chosen: "任意倍率(80%)".
+std::string CustomScaleItemText(double percent);
+
+// An item of the output-scale list: 0..6 the table's factors; 7 asks the
+// print-scale dialog (PrintScaleDone cleared until it closes) and builds
+// the factor from the custom percentage, kept when the dialog is cancelled.
+// The sheet is redrawn.
+void ChooseOutputScale(Workspace& ws, ShellState& shell, Prompts& prompts, int index);
+
+// FilePrint1: the printer setup, then the print preview (ToolBar5 up,
+// PrintPreview set, PrinterPaperMm from the printer). False when cancelled.
+bool PrintPreviewCommand(Workspace& ws, ShellState& shell, Prompts& prompts);
 
 }  // namespace sw

@@ -2,8 +2,8 @@
 // items and toolbar buttons are enabled, which tool buttons are held down,
 // the toolbars shown, the status panels, the title and the captions of the
 // status-bar buttons. The command handlers change it; the window mirrors it
-// after every command and then carries out the requests collected in
-// `ShellRequests`.
+// after every command, refreshes its panels when the document or the view
+// changed, and redraws as `ShellRequests` asks.
 #pragma once
 
 #include <array>
@@ -33,8 +33,10 @@ enum class Cmd : int {
   Settei1,
   Contents1,
   About1,
+  EditUndo1,
+  EditRedo1,
 };
-inline constexpr std::size_t kCmdCount = static_cast<std::size_t>(Cmd::About1) + 1;
+inline constexpr std::size_t kCmdCount = static_cast<std::size_t>(Cmd::EditRedo1) + 1;
 inline constexpr std::size_t Index(Cmd c) { return static_cast<std::size_t>(c); }
 
 // A command's menu item and toolbar button are enabled separately.
@@ -47,23 +49,11 @@ struct CmdEnabled {
 // Moments of the enabling table.
 enum class EnableMoment { Start, AfterNew, AfterLoadBase, AfterOpenLayout, AfterSaveAs };
 
-// What the frame tree is to do after a command.
-enum class TreeRequest { Keep, Clear, Rebuild };
-
-// Work the window does after a command, in this order: apply the paper size
-// (ViewState from LayoutDocument::PaperIndex), prepare the drawing's pen and
-// line-type tables, refresh the view (fit and centre), remember the view as
-// the home view, rebuild the tabs from the sheet names, clear or rebuild the
-// frame tree, refresh the layer and group buttons, redraw the sheet into the
-// back buffer, invalidate the drawing area.
+// What the window does after a command, in this order: refresh the panels
+// (sheet tabs, frame tree, layer panel, print toolbar) from the workspace,
+// redraw the sheet into the back buffer, invalidate the drawing area.
 struct ShellRequests {
-  bool applyPaper = false;
-  bool prepareDrawingStyles = false;
-  bool refreshView = false;
-  bool storeHomeView = false;
-  bool rebuildTabs = false;
-  TreeRequest frameTree = TreeRequest::Keep;
-  bool refreshLayerButtons = false;
+  bool changed = false;
   bool redraw = false;
   bool invalidate = false;
   bool operator==(const ShellRequests&) const = default;

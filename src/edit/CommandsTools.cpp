@@ -2,8 +2,8 @@
 // preview switch.
 #include <charconv>
 #include <cmath>
-#include <filesystem>
 
+#include "core/Path.h"
 #include "edit/Commands.h"
 
 namespace sw {
@@ -12,10 +12,7 @@ namespace {
 
 void Set(ShellState& shell, Cmd c, bool on) { shell.enabled[Index(c)] = CmdEnabled{on, on}; }
 
-std::int32_t CurrentFrame(const Workspace& ws) {
-  const LayoutDocument& doc = ws.document;
-  return doc.Sheets[static_cast<std::size_t>(doc.head.currentSheet)].selectedFrame;
-}
+std::int32_t CurrentFrame(const Workspace& ws) { return CurrentSheet(ws.document).selectedFrame; }
 
 void Press(ShellState& shell, Cmd c, bool down) { shell.pressed[Index(c)] = down; }
 
@@ -36,9 +33,7 @@ constexpr Cmd kFrameTools[] = {Cmd::LayShikaku, Cmd::LayLine, Cmd::LayDelLine, C
 std::string TitleFor(const std::string& layoutFileName) {
   if (layoutFileName.empty()) return "Sheetwright";
   // The path is UTF-8 text on every platform; so is the title.
-  const std::u8string name =
-      std::filesystem::path(std::u8string(layoutFileName.begin(), layoutFileName.end())).filename().u8string();
-  return std::string(name.begin(), name.end()) + " - Sheetwright";
+  return Utf8FromPath(PathFromUtf8(layoutFileName).filename()) + " - Sheetwright";
 }
 
 void ApplyEnabling(ShellState& shell, EnableMoment moment) {
@@ -48,6 +43,8 @@ void ApplyEnabling(ShellState& shell, EnableMoment moment) {
         Set(shell, c, true);
       shell.enabled[Index(Cmd::FileSave1)].button = false;
       for (Cmd c : kEditTools) Set(shell, c, false);
+      Set(shell, Cmd::EditUndo1, false);
+      Set(shell, Cmd::EditRedo1, false);
       break;
     case EnableMoment::AfterNew:
       Set(shell, Cmd::LayFileAs, true);
@@ -79,8 +76,8 @@ void ModeReset(Workspace& ws, ShellState& shell) {
   shell.toolBarVisible = {false, true, true, true, true, false};
   for (Cmd c : kFrameTools) Press(shell, c, false);
   ws.tool.TransformHandles = false;
-  ws.view.Printing = false;
-  ws.view.PrintPreview = false;
+  ws.print.Printing = false;
+  ws.print.PrintPreview = false;
   shell.req.invalidate = true;
 }
 
@@ -88,8 +85,8 @@ void EscapeKey(Workspace& ws, ShellState& shell) {
   ModeReset(ws, shell);
   ws.tool.ToolMode = kModeIdle;
   ws.tool.TransformHandles = false;
-  ws.tool.GestureActive = false;
-  ws.tool.RubberShown = false;
+  ws.pointer.GestureActive = false;
+  ws.pointer.RubberShown = false;
   shell.status1.clear();
 }
 
@@ -164,27 +161,16 @@ void TransformTool(Workspace& ws, ShellState& shell, Prompts& prompts) {
   shell.status1 = kPromptTransform;
 }
 
-bool PrintPreviewCommand(Workspace& ws, ShellState& shell, Prompts& prompts) {
-  std::optional<PrinterPage> page = prompts.printSetup();
-  if (!page) return false;
-  ws.view.PrinterPaperMm.width = page->widthMm;
-  ws.view.PrinterPaperMm.height = page->heightMm;
-  shell.toolBarVisible = {false, false, false, false, false, true};
-  ws.view.PrintPreview = true;
-  shell.req.redraw = true;
-  shell.req.invalidate = true;
-  return true;
-}
-
-void ResetLayerDefaults(CLayCount& frame) {
-  for (JWWLayerGroupState& g : frame.groups) {
+std::array<JWWLayerGroupState, 16> DefaultLayerStates(const std::array<JWWLayerGroupState, 16>& groups) {
+  std::array<JWWLayerGroupState, 16> out = groups;
+  for (JWWLayerGroupState& g : out) {
     g.state = 2;
     g.writeLayer = 0;
     for (JWWLayerState& l : g.layers) l.state = 2;
     g.layers[0].state = 3;
   }
-  frame.groups[0].state = 3;
-  frame.writeGroup = 0;
+  out[0].state = 3;
+  return out;
 }
 
 std::string ShortestDecimal(double v) {

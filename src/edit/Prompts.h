@@ -7,8 +7,11 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace sw {
+
+struct NameRequest;
 
 enum class MessageKind { Information, Warning, Error };
 enum class MessageButtons { Ok, YesNo, YesNoCancel };
@@ -35,10 +38,14 @@ class Prompts {
 
   // A modal message box; the answer is one of the buttons offered.
   virtual Answer message(MessageKind kind, MessageButtons buttons, const std::string& text) = 0;
-  // The layout-name dialog with `caption`, shown modally. The dialog itself
-  // checks and stores the name (CommandsLayoutName.h); true when it closed
-  // with OK.
-  virtual bool layoutName(const std::string& caption) = 0;
+  // The layout-name dialog, shown modally: asks for a name and checks it
+  // (CheckLayoutName, CommandsLayoutName.h) until one is accepted. The name
+  // (CP932), or nullopt when the dialog was cancelled.
+  virtual std::optional<std::string> layoutName(const NameRequest& request) = 0;
+  // The print-scale dialog, starting from `percent`: the percentage OK
+  // accepted (checked by ParsePrintPercent, CommandsPrintScale.h), or
+  // nullopt when it was cancelled or closed.
+  virtual std::optional<double> printPercent(double percent) = 0;
   // The file chosen in an open or save dialog, or nullopt when cancelled.
   virtual std::optional<std::string> openFileName(const FileDialogOptions& options) = 0;
   virtual std::optional<std::string> saveFileName(const FileDialogOptions& options) = 0;

@@ -1,10 +1,11 @@
 // Everything one open layout consists of, held together and passed by
-// reference: the base drawing and the layout document. View state, style
-// tables and the editing state join here as their modules arrive.
+// reference: the base drawing, the layout document and its history, the
+// view, the style tables, and the editing state grouped by owner.
 #pragma once
 
+#include "edit/History.h"
+#include "edit/State.h"
 #include "jww/Drawing.h"
-#include "edit/ToolMode.h"
 #include "layout/Document.h"
 #include "render/Redraw.h"
 #include "render/Styles.h"
@@ -15,9 +16,13 @@ namespace sw {
 struct Workspace {
   JWWDrawing drawing;
   LayoutDocument document;
+  History history;
   ViewState view;
   StyleTables styles = InitialStyleTables();
   ToolState tool;
+  PointerState pointer;
+  PrintState print;
+  LayerPanelState layers;
   RedrawState redraw;
 };
 

@@ -3,18 +3,12 @@
 #include <system_error>
 
 #include "core/Cp932.h"
+#include "core/Path.h"
 
 namespace sw {
 namespace fs = std::filesystem;
 
 namespace {
-
-fs::path FromUtf8(const std::string& utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
-
-std::string Utf8Of(const fs::path& p) {
-  const std::u8string u = p.u8string();
-  return std::string(u.begin(), u.end());
-}
 
 // A path for lexical work on a CP932 text. On POSIX the bytes themselves
 // serve: no CP932 trail byte is '/' or '.', so the separators and dot
@@ -22,7 +16,7 @@ std::string Utf8Of(const fs::path& p) {
 // Windows, where 0x5C may be a trail byte, through Unicode.
 fs::path LexicalPath(std::string_view cp932) {
 #ifdef _WIN32
-  return FromUtf8(Cp932ToUtf8(cp932));
+  return PathFromUtf8(Cp932ToUtf8(cp932));
 #else
   return fs::path(std::string(cp932));
 #endif
@@ -30,7 +24,7 @@ fs::path LexicalPath(std::string_view cp932) {
 
 std::string LexicalText(const fs::path& p) {
 #ifdef _WIN32
-  return Utf8ToCp932(Utf8Of(p));
+  return Utf8ToCp932(Utf8FromPath(p));
 #else
   return p.string();
 #endif
@@ -41,15 +35,15 @@ fs::path LayoutFolder(const fs::path& layoutFile) {
   std::error_code ec;
   fs::path abs = fs::absolute(layoutFile, ec);
   if (ec) abs = layoutFile;
-  return LexicalPath(Utf8ToCp932(Utf8Of(abs.lexically_normal().parent_path())));
+  return LexicalPath(Utf8ToCp932(Utf8FromPath(abs.lexically_normal().parent_path())));
 }
 
 }  // namespace
 
-fs::path NativePathFromCp932(std::string_view cp932) { return FromUtf8(Cp932ToUtf8(cp932)); }
+fs::path NativePathFromCp932(std::string_view cp932) { return PathFromUtf8(Cp932ToUtf8(cp932)); }
 
 Result<std::string> Cp932FromNativePath(const fs::path& path) {
-  const std::string utf8 = Utf8Of(path);
+  const std::string utf8 = Utf8FromPath(path);
   std::string cp932 = Utf8ToCp932(utf8);
   if (Cp932ToUtf8(cp932) != utf8)
     return MakeError("the path " + utf8 + " has characters outside Windows-932, which a layout file cannot store");

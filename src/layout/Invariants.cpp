@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "core/Cp932.h"
+#include "layout/Paper.h"
 
 namespace sw {
 namespace {
@@ -57,7 +58,7 @@ std::optional<InvariantBreak> CheckSheet(const CLayMain& sh, int s) {
 
 std::optional<InvariantBreak> FindBrokenInvariant(const LayoutDocument& doc) {
   const SWTHead& h = doc.head;
-  if (doc.PaperIndex < 0 || doc.PaperIndex > 4)
+  if (!IsDocumentPaper(doc.PaperIndex))
     return Broken("PaperIndex " + std::to_string(doc.PaperIndex) + " is not 0..4 (A0..A4)", InvariantSite::Paper);
   if (h.sheetHigh < 0) return Broken("sheetHigh is " + std::to_string(h.sheetHigh) + ", below 0");
   const std::size_t n = static_cast<std::size_t>(h.sheetHigh) + 1;

@@ -4,20 +4,12 @@
 #include <cmath>
 #include <utility>
 
+#include "layout/Paper.h"
+
 namespace sw {
 
-PaperDims PaperDimensions(std::int32_t paperIndex) {
-  switch (paperIndex) {
-    case 1: return {841, 594};
-    case 2: return {594, 420};
-    case 3: return {420, 297};
-    case 4: return {297, 210};
-    default: return {1189, 841};
-  }
-}
-
 LineRect PaperRect(std::int32_t paperIndex) {
-  const PaperDims d = PaperDimensions(paperIndex);
+  const PaperMm d = PaperSizeMm(IsDocumentPaper(paperIndex) ? paperIndex : 0);
   return {-d.width / 2, d.height / 2, d.width / 2, -d.height / 2};
 }
 

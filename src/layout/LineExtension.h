@@ -13,15 +13,8 @@ struct LineRect {
   double left = 0, top = 0, right = 0, bottom = 0;
 };
 
-// Width x height of a paper index in mm, landscape: A0 1189 x 841, A1 841 x
-// 594, A2 594 x 420, A3 420 x 297, A4 297 x 210; any other index has the A0
-// size.
-struct PaperDims {
-  double width = 0, height = 0;
-};
-PaperDims PaperDimensions(std::int32_t paperIndex);
-
-// The paper of `paperIndex`, centred on (0, 0).
+// The paper of a document paper index (0..4 = A0..A4; any other index
+// has the A0 size), centred on (0, 0).
 LineRect PaperRect(std::int32_t paperIndex);
 
 struct LineEnds {

@@ -11,14 +11,6 @@
 namespace sw {
 namespace fs = std::filesystem;
 
-namespace {
-
-CLayMain& CurrentSheet(LayoutDocument& doc) {
-  return doc.Sheets[static_cast<std::size_t>(doc.head.currentSheet)];
-}
-
-}  // namespace
-
 void resetDocument(LayoutDocument& doc) {
   doc.head.baseFile.clear();
   doc.head.sheetHigh = 0;

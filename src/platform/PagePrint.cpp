@@ -13,12 +13,13 @@ Status PrintSheetPage(QPaintDevice& device, ViewState& view, const SheetSource& 
   const double dpiX = device.logicalDpiX(), dpiY = device.logicalDpiY();
   if (pageW <= 0 || pageH <= 0 || dpiX <= 0 || dpiY <= 0)
     return Error{"the printer reports no page size or resolution", -1};
-  view.Printing = true;
-  const SavedView saved = BeginPrintMapping(view, pageW, pageH, dpiX, dpiY);
+  PrintState print = source.print;
+  print.Printing = true;
+  const SavedView saved = BeginPrintMapping(view, print.OutputScale, pageW, pageH, dpiX, dpiY);
   QPicture picture;
   {
     QtCanvas canvas(picture);
-    RedrawSheet(canvas, view, source, state);
+    RedrawSheet(canvas, view, SheetSource{source.drawing, source.document, source.styles, print}, state);
   }
   EndPrintMapping(view, saved);
   QPainter page(&device);

@@ -9,12 +9,12 @@ class QPaintDevice;
 
 namespace sw {
 
-// Sets Printing, maps the page of `device` (its size in device pixels and
-// its resolution) so that the paper centre is the page centre and one sheet
-// mm is OutputScale mm on paper, draws the sheet into a picture and plays
-// the picture onto `device` at (0, 0). The view window and scale are
-// restored afterwards; Printing stays set (the caller's mode ends it). Fails
-// when the device has no page or cannot be painted on.
+// Maps the page of `device` (its size in device pixels and its resolution)
+// so that the paper centre is the page centre and one sheet mm is the
+// source's OutputScale mm on paper, draws the sheet for the printer into a
+// picture and plays the picture onto `device` at (0, 0). The view window
+// and scale are restored afterwards. Fails when the device has no page or
+// cannot be painted on.
 Status PrintSheetPage(QPaintDevice& device, ViewState& view, const SheetSource& source,
                       RedrawState& state);
 

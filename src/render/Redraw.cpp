@@ -33,13 +33,13 @@ void DrawPaper(Canvas& canvas, const ViewState& view, const StyleTables& styles)
   canvas.FillRect(CanvasRect{0, 0, view.BufferSize.width, view.BufferSize.height}, bg);
 }
 
-void DrawPaperOutline(Canvas& canvas, const ViewState& view, const StyleTables& styles) {
+void DrawPaperOutline(Canvas& canvas, const ViewState& view, const StyleTables& styles, const PrintState& print) {
   Pen pen = canvas.GetPen();
   pen.color = styles.ScreenPenColor[9];
   canvas.SetPen(pen);
   SetClearBrush(canvas);
   canvas.Rectangle(ToCanvas(PaperOutline(view)));
-  if (view.PrintPreview) canvas.Rectangle(ToCanvas(PrinterOutline(view)));
+  if (print.PrintPreview) canvas.Rectangle(ToCanvas(PrinterOutline(view, print)));
 }
 
 PenContext MakePen(const StyleTables& styles, const CLayCount& frame, int index, bool backdrop,
@@ -82,7 +82,7 @@ void DrawRectFrame(Canvas& canvas, ViewState& view, const SheetSource& src, Redr
     return;
   const PixelPoint a = ToScreen(view, MakePoint(r.x1, r.y1));
   const PixelPoint b = ToScreen(view, MakePoint(r.x2, r.y2));
-  if (!view.Printing) {
+  if (!src.print.Printing) {
     RubberBand(canvas, band, a, b, sheet.selectedFrame, r.code);
     // The outline may have been drawn in XOR; the drawing never is.
     Pen pen = canvas.GetPen();
@@ -94,7 +94,7 @@ void DrawRectFrame(Canvas& canvas, ViewState& view, const SheetSource& src, Redr
   if (clip.right <= clip.left || clip.bottom <= clip.top) return;
   canvas.SetClipRect(clip);
   const PenContext pc =
-      MakePen(src.styles, frame, static_cast<int>(i), false, view.Printing);
+      MakePen(src.styles, frame, static_cast<int>(i), false, src.print.Printing);
   const DrawContext ctx{view, pc, state.FrameClip, frame.dx, frame.dy};
   DrawDrawing(ctx, canvas, src.drawing);
   canvas.ClearClip();
@@ -142,9 +142,9 @@ void DrawDrawing(const DrawContext& ctx, Canvas& canvas, const JWWDrawing& d) {
 void RedrawSheet(Canvas& canvas, ViewState& view, const SheetSource& src, RedrawState& state) {
   state.Painted = false;
   const StyleTables& styles = src.styles;
-  if (!view.Printing) DrawPaper(canvas, view, styles);
+  if (!src.print.Printing) DrawPaper(canvas, view, styles);
   PlaceOrigin(view);
-  if (!view.Printing) DrawPaperOutline(canvas, view, styles);
+  if (!src.print.Printing) DrawPaperOutline(canvas, view, styles, src.print);
 
   const LayoutDocument& doc = src.document;
   const int sheetIndex = doc.head.currentSheet;
@@ -156,7 +156,7 @@ void RedrawSheet(Canvas& canvas, ViewState& view, const SheetSource& src, Redraw
   if (state.BackdropMode == 1 && !sheet.frames.empty()) {
     view.DrawOrigin = view.PaperOrigin;
     state.CurrentFrame = 0;
-    const PenContext pc = MakePen(styles, sheet.frames[0], 0, true, view.Printing);
+    const PenContext pc = MakePen(styles, sheet.frames[0], 0, true, src.print.Printing);
     const DrawContext ctx{view, pc, WindowClip(view), 0, 0};
     DrawDrawing(ctx, canvas, src.drawing);
     state.BackdropMode = 2;
@@ -175,7 +175,7 @@ void RedrawSheet(Canvas& canvas, ViewState& view, const SheetSource& src, Redraw
   }
 
   for (const CLayLine& line : sheet.lines) {
-    if (view.Printing) break;
+    if (src.print.Printing) break;
     if (!std::isfinite(line.x1) || !std::isfinite(line.y1) || !std::isfinite(line.x2) ||
         !std::isfinite(line.y2))
       continue;

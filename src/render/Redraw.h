@@ -26,15 +26,17 @@ struct RedrawState {
   bool operator==(const RedrawState&) const = default;
 };
 
-// What a redraw reads.
+// What a redraw reads. The print state decides the preview outline and
+// whether the page is drawn for the printer.
 struct SheetSource {
   const JWWDrawing& drawing;
   const LayoutDocument& document;
   const StyleTables& styles;
+  const PrintState& print = kScreenPrint;
 };
 
 // Draws the document's current sheet into `canvas`, whose pixel size is
-// BufferSize on screen (the page when Printing). Moves DrawOrigin and sets
+// BufferSize on screen (the page when printing). Moves DrawOrigin and sets
 // PaperOrigin in `view`; the clip of the canvas is always removed again.
 void RedrawSheet(Canvas& canvas, ViewState& view, const SheetSource& source, RedrawState& state);
 

@@ -139,6 +139,13 @@ void ApplyImportedSettings(StyleTables& st, const JwcadSettings& s) {
   }
 }
 
+JwcadSettings ImportStyleTables(StyleTables& st, const Registry* jwcad, const Registry* own) {
+  JwcadSettings s = ImportSettings(jwcad, own);
+  st = InitialStyleTables();
+  ApplyImportedSettings(st, s);
+  return s;
+}
+
 // SXF line type i (0..32) is defined when its user entry has segments or a
 // name; its n = segmentCount (at most 10) segment lengths are the entry's
 // pitches and p is the pitch of the matching sxfLineTypes entry. A defined

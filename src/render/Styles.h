@@ -13,6 +13,7 @@
 
 namespace sw {
 
+class Registry;
 struct JwcadSettings;
 
 using DashPattern = std::vector<double>;  // ink, gap, ink, gap, …
@@ -58,6 +59,12 @@ void BuildPattern(StyleTables& st, int t, const std::string& bits, double unit, 
 // The Jw_cad and own settings imported by the settings module, over the
 // initial values: entries that were not imported keep them.
 void ApplyImportedSettings(StyleTables& st, const JwcadSettings& s);
+
+// `st` made afresh from InitialStyleTables() and the settings imported from
+// `jwcad` and `own` (either may be null: nothing is read from it); returns
+// what was imported, with its sources, origins and errors. The drawing's own
+// tables are a separate step (ApplyDrawingTables).
+JwcadSettings ImportStyleTables(StyleTables& st, const Registry* jwcad, const Registry* own);
 
 // The drawing's own tables: SXF colours (a colour equal to the background
 // becomes its complement) and SXF line types 30..62.

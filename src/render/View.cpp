@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "layout/Paper.h"
+
 namespace sw {
 
 std::int32_t RoundAway(double x) {
@@ -19,21 +21,10 @@ PixelPoint ToScreen(const ViewState& v, PaperPoint p) {
 }
 
 void SetPaperSize(ViewState& v, std::int32_t index, std::int32_t& paperIndex) {
-  struct Size {
-    double w, h;
-  };
-  static constexpr Size kA[5] = {{1189, 841}, {841, 594}, {594, 420}, {420, 297}, {297, 210}};
-  static constexpr Size kLarge[7] = {{1682, 1189}, {2378, 1682}, {3364, 2378}, {4756, 3364},
-                                     {10000, 7073}, {50000, 35366}, {100000, 70732}};
-  Size s = kA[0];
-  if (index >= 0 && index <= 4) {
-    s = kA[index];
-    paperIndex = index;
-  } else if (index >= 8 && index <= 14) {
-    s = kLarge[index - 8];
-  }
-  v.PaperSize.width = s.w;
-  v.PaperSize.height = s.h;
+  const PaperMm s = PaperSizeMm(index);
+  if (IsDocumentPaper(index)) paperIndex = index;
+  v.PaperSize.width = s.width;
+  v.PaperSize.height = s.height;
 }
 
 void FitView(ViewState& v, BoxSize box) {
@@ -57,6 +48,14 @@ void RefreshView(ViewState& v, BoxSize box) {
   if (!v.ViewReady) return;
   FitView(v, box);
   ResetViewWindow(v);
+}
+
+void FitViewToPaper(ViewState& v, std::int32_t paperIndex, BoxSize box) {
+  std::int32_t unused = paperIndex;
+  SetPaperSize(v, paperIndex, unused);
+  v.ViewReady = true;
+  v.ViewScale = 0;
+  RefreshView(v, box);
 }
 
 void PlaceOrigin(ViewState& v) {
@@ -105,19 +104,20 @@ PixelRect PaperOutline(const ViewState& v) {
   return CentredOutline(v, v.PaperSize.width / 2, v.PaperSize.height / 2);
 }
 
-PixelRect PrinterOutline(const ViewState& v) {
-  const double k = v.OutputScale > 0 ? v.OutputScale : 1.0;
-  return CentredOutline(v, v.PrinterPaperMm.width / 2 / k, v.PrinterPaperMm.height / 2 / k);
+PixelRect PrinterOutline(const ViewState& v, const PrintState& print) {
+  const double k = print.OutputScale > 0 ? print.OutputScale : 1.0;
+  return CentredOutline(v, print.PrinterPaperMm.width / 2 / k, print.PrinterPaperMm.height / 2 / k);
 }
 
-SavedView BeginPrintMapping(ViewState& v, std::int32_t pageW, std::int32_t pageH, double dpiX, double dpiY) {
+SavedView BeginPrintMapping(ViewState& v, double outputScale, std::int32_t pageW, std::int32_t pageH,
+                            double dpiX, double dpiY) {
   SavedView saved{v.ViewWindow, v.ViewScale};
   // A page or resolution that is not positive would give an infinite or
   // empty window: keep the view as it is.
   if (!(pageW > 0) || !(pageH > 0) || !(dpiX > 0) || !(dpiY > 0) || !std::isfinite(dpiX) ||
       !std::isfinite(dpiY))
     return saved;
-  const double k = v.OutputScale > 0 ? v.OutputScale : 1.0;
+  const double k = outputScale > 0 && std::isfinite(outputScale) ? outputScale : 1.0;
   const double w = pageW * 25.4 / k / dpiX, h = pageH * 25.4 / k / dpiY;
   v.ViewWindow = {-w / 2, -h / 2, w / 2, h / 2};
   v.ViewScale = dpiX / 25.4 * k;
@@ -134,7 +134,6 @@ Status CheckViewInvariants(const ViewState& v) {
   if (v.BufferSize.width < 0 || v.BufferSize.height < 0 || v.BufferSize.width % 3 != 0 ||
       v.BufferSize.height % 3 != 0)
     return MakeError("BufferSize is not three times a paint box");
-  if (!(v.OutputScale > 0) || !std::isfinite(v.OutputScale)) return MakeError("OutputScale is not positive");
   bool tableSize = false;
   for (std::int32_t i = 0; i <= 14 && !tableSize; ++i) {
     ViewState probe;

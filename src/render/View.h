@@ -1,6 +1,6 @@
 // The view transform: paper millimetres (origin at the paper centre, y up)
 // to pixels of the current drawing surface (origin top left, y down), the
-// paper-size table and the back-buffer geometry.
+// paper shown and the back-buffer geometry.
 //
 // The screen draws into a back buffer three times the paint box in each
 // direction; the paint box shows its middle third. ViewWindow is the paper
@@ -31,6 +31,16 @@ struct MmExtent {
   bool operator==(const MmExtent&) const = default;
 };
 
+// A scale and view window saved for later: the previous view of the zoom
+// gestures, the home view, and what the print mapping replaces.
+struct SavedView {
+  ViewRect window;
+  double scale = 0;
+  bool operator==(const SavedView&) const = default;
+};
+
+// The view of the drawing area. DrawOrigin and PaperOrigin are set by every
+// redraw for the frame it draws; the rest changes only with the view.
 struct ViewState {
   double ViewScale = 0;          // pixels per paper mm; 0 = not yet fitted
   ViewRect ViewWindow;           // paper mm covered by the whole back buffer (or page)
@@ -39,12 +49,25 @@ struct ViewState {
   PixelExtent BufferSize;        // back buffer, pixels: 3 x the paint box
   MmExtent PaperSize{594, 841};  // paper mm, width the long side (A1)
   bool ViewReady = false;        // set once the main window exists
-  MmExtent PrinterPaperMm;       // printer page, mm (preview outline only)
-  double OutputScale = 1.0;      // print output factor, 1.0 = 100 %
-  bool Printing = false;
-  bool PrintPreview = false;
+  SavedView PreviousView;        // the view "前倍率" returns to
+  SavedView HomeView;            // the view remembered when a base drawing is loaded
   bool operator==(const ViewState&) const = default;
 };
+
+// The print state: the printer page of the preview, the output scale and
+// the custom percentage it was built from, and the print and preview modes.
+struct PrintState {
+  MmExtent PrinterPaperMm;          // printer page, mm (preview outline)
+  double OutputScale = 1.0;         // print output factor, 1.0 = 100 %
+  double CustomPrintPercent = 100;  // the print-scale dialog's last percentage
+  bool PrintScaleDone = false;      // the print-scale dialog has closed
+  bool PrintPreview = false;        // the preview is shown
+  bool Printing = false;            // a page is being drawn for the printer
+  bool operator==(const PrintState&) const = default;
+};
+
+// The print state of a screen that neither previews nor prints.
+inline const PrintState kScreenPrint{};
 
 // Rounds half away from zero: 2.5 -> 3, -2.5 -> -3, -0.4 -> 0. Values past
 // the 32-bit range saturate; NaN gives 0.
@@ -68,6 +91,9 @@ void FitView(ViewState& v, BoxSize box);
 void ResetViewWindow(ViewState& v);
 // When ViewReady: FitView, then ResetViewWindow (the caller invalidates).
 void RefreshView(ViewState& v, BoxSize box);
+// The paper of `paperIndex` (as SetPaperSize; the index is not stored
+// anywhere), the view made ready and fitted afresh to the paint box `box`.
+void FitViewToPaper(ViewState& v, std::int32_t paperIndex, BoxSize box);
 // First step of every redraw: DrawOrigin = PaperOrigin = pixel of paper (0, 0).
 void PlaceOrigin(ViewState& v);
 // DrawOrigin for a frame shown at offset (dx, dy) paper mm (dy positive
@@ -92,22 +118,18 @@ struct PixelRect {
 PixelRect PaperOutline(const ViewState& v);
 // The printer page outline of the preview: PrinterPaperMm / OutputScale,
 // centred on the paper.
-PixelRect PrinterOutline(const ViewState& v);
+PixelRect PrinterOutline(const ViewState& v, const PrintState& print);
 
-// What the print mapping replaces.
-struct SavedView {
-  ViewRect window;
-  double scale = 0;
-};
 // Page of pageW x pageH device pixels at dpiX x dpiY: the paper centre on
-// the page centre at OutputScale (the horizontal resolution serves both axes).
-// A page size or resolution that is not positive leaves the view unchanged.
-SavedView BeginPrintMapping(ViewState& v, std::int32_t pageW, std::int32_t pageH, double dpiX,
-                            double dpiY);
+// the page centre at `outputScale` (the horizontal resolution serves both
+// axes; a scale that is not positive counts as 1). A page size or resolution
+// that is not positive leaves the view unchanged.
+SavedView BeginPrintMapping(ViewState& v, double outputScale, std::int32_t pageW, std::int32_t pageH,
+                            double dpiX, double dpiY);
 void EndPrintMapping(ViewState& v, const SavedView& saved);
 
 // The screen rules every operation here keeps: the scale is finite and not
-// negative; BufferSize is three times a paint box; OutputScale is positive;
+// negative; BufferSize is three times a paint box;
 // PaperSize is a size of the paper table; a fitted view's window spans the
 // whole buffer (right - left = buffer width / scale, top - bottom = buffer
 // height / scale). The error names the first rule broken.

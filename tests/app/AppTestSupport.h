@@ -102,7 +102,7 @@ struct TestApp {
     }
   }
   TForm1& form() { return *windows->form1; }
-  Workspace& ws() { return windows->form1->workspace(); }
+  const Workspace& ws() const { return windows->form1->workspace(); }
 };
 
 // Runs `answer` on the next modal widget (dialog or message box) that

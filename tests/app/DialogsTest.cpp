@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <functional>
+#include <optional>
 
 #include <QColorDialog>
 #include <QComboBox>
@@ -18,7 +20,6 @@
 #include "app/SettingsDialog.h"
 #include "edit/Commands.h"
 #include "edit/CommandsLayoutName.h"
-#include "layout/Operations.h"
 #include "settings/JwcadSettings.h"
 
 namespace sw {
@@ -30,143 +31,154 @@ using test::TestApp;
 // --- layout-name dialog ---
 
 struct NameStep {
-  const char* type;     // typed into the emptied field
-  bool staysOpen;       // after OK
-  const char* message;  // shown, or ""
+  const char* type;     // typed into the emptied field, then OK
+  const char* message;  // shown, and the dialog stays open; "" when accepted
+  bool keepsText;       // the field keeps the text after the message
 };
 
 struct NameDialogCase {
   const char* name;
-  std::int32_t mode;
   const char* caption;
-  const char* firstText;  // the field on activation
+  std::string initial;              // CP932
+  std::vector<std::string> taken;   // CP932
+  const char* duplicateMessage;
+  const char* firstText;            // the field on activation
   std::vector<NameStep> steps;
-  const char* sheetName;  // afterwards
-  const char* frameName;  // name of frame 1 afterwards
-  int frameHigh;
+  std::optional<std::string> result;  // CP932; nullopt: cancelled after the steps
 };
 
 // Test names show the case's name, not its bytes.
 void PrintTo(const NameDialogCase& c, std::ostream* os) { *os << c.name; }
 
+// The dialog over a widget of its own, its messages recorded.
+struct NameDialog {
+  QWidget owner;
+  std::vector<std::string> informed;
+  TDlgLayoutName dlg{&owner, [this](const std::string& t) { informed.push_back(t); }};
+  QPushButton* button(const char* name) { return dlg.findChild<QPushButton*>(name); }
+};
+
 class LayoutNameDialogRules : public ::testing::TestWithParam<NameDialogCase> {};
 
 TEST_P(LayoutNameDialogRules, CheckTheNameAndStayOpenAfterAMessage) {
   const NameDialogCase& c = GetParam();
-  AppScratch scratch;
-  TestApp app(scratch);
-  ASSERT_NE(app.windows, nullptr);
-  Workspace& ws = app.ws();
-  ASSERT_TRUE(addFrame(ws.document, kFrameRect, "A", {0, 0}, {10, 10}));
-  ws.tool.ToolMode = c.mode;
-  ws.tool.FirstPoint = {0, 0};
-  ws.tool.SecondPoint = {30, 40};
-  TDlgLayoutName* dlg = app.windows->dlgLayoutName;
-  std::size_t step = 0;
-  std::function<void(QWidget*)> answer = [&](QWidget* w) {
-    ASSERT_EQ(w, dlg);
-    EXPECT_EQ(dlg->windowTitle(), QString::fromUtf8(c.caption));
-    if (step == 0) {
-      EXPECT_EQ(dlg->edit()->text(), QString::fromUtf8(c.firstText));
-      EXPECT_EQ(dlg->edit()->width(), 400);
-    }
-    while (step < c.steps.size()) {
-      const NameStep& s = c.steps[step++];
-      dlg->edit()->clear();
-      dlg->edit()->insert(QString::fromUtf8(s.type));
-      const std::size_t before = app.prompts.messages.size();
-      QTest::mouseClick(dlg->findChild<QPushButton*>("OKBtn"), Qt::LeftButton);
-      EXPECT_EQ(dlg->isVisible(), s.staysOpen) << s.type;
-      if (*s.message) {
-        ASSERT_EQ(app.prompts.messages.size(), before + 1);
-        EXPECT_EQ(app.prompts.messages.back().text, s.message);
-        EXPECT_EQ(dlg->edit()->text(), "") << "the field is emptied after the message";
-        // The close box is refused now.
-        dlg->close();
-        EXPECT_TRUE(dlg->isVisible());
+  NameDialog d;
+  TDlgLayoutName& dlg = d.dlg;
+  test::WhenModal([&](QWidget* w) {
+    ASSERT_EQ(w, &dlg);
+    EXPECT_EQ(dlg.windowTitle(), QString::fromUtf8(c.caption));
+    EXPECT_EQ(dlg.edit()->text(), QString::fromUtf8(c.firstText));
+    EXPECT_EQ(dlg.edit()->selectedText(), QString::fromUtf8(c.firstText)) << "a first name is selected whole";
+    EXPECT_EQ(dlg.edit()->width(), 400);
+    for (const NameStep& s : c.steps) {
+      dlg.edit()->clear();
+      dlg.edit()->insert(QString::fromUtf8(s.type));
+      const std::size_t before = d.informed.size();
+      QTest::mouseClick(d.button("OKBtn"), Qt::LeftButton);
+      if (!*s.message) {
+        EXPECT_FALSE(dlg.isVisible()) << s.type;
+        EXPECT_EQ(d.informed.size(), before);
+        return;
       }
-      if (!s.staysOpen) return;
+      EXPECT_TRUE(dlg.isVisible()) << s.type;
+      ASSERT_EQ(d.informed.size(), before + 1) << s.type;
+      EXPECT_EQ(d.informed.back(), s.message);
+      EXPECT_EQ(dlg.edit()->text(), s.keepsText ? QString::fromUtf8(s.type) : QString()) << s.type;
+      // The close box is refused right after a refused name.
+      dlg.close();
+      EXPECT_TRUE(dlg.isVisible());
     }
-    QTest::mouseClick(dlg->findChild<QPushButton*>("CancelBtn"), Qt::LeftButton);
-  };
-  test::WhenModal(answer);
-  app.prompts.nameDialog = nullptr;
-  app.form().setPrompts(nullptr);
-  // Messages of the dialog still go to the scripted prompts.
-  app.form().setPrompts(&app.prompts);
-  dlg->setWindowTitle(QString::fromUtf8(c.caption));
-  const bool ok = dlg->exec() == QDialog::Accepted;
-  EXPECT_EQ(ok, !c.steps.back().staysOpen);
-  EXPECT_EQ(ws.document.head.sheetNames[0], c.sheetName);
-  EXPECT_EQ(ws.document.Sheets[0].frames[1].name, c.frameName);
-  EXPECT_EQ(ws.document.Sheets[0].frameHigh, c.frameHigh);
-  EXPECT_EQ(ws.tool.ToolMode, ok ? c.mode : c.mode + 10000);
+    QTest::mouseClick(d.button("CancelBtn"), Qt::LeftButton);
+  });
+  const std::optional<std::string> got =
+      dlg.ask(NameRequest{c.caption, c.initial, c.taken, c.duplicateMessage});
+  EXPECT_EQ(got, c.result);
+  EXPECT_FALSE(dlg.isVisible());
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Modes, LayoutNameDialogRules,
+    Requests, LayoutNameDialogRules,
     ::testing::Values(
-        NameDialogCase{"NewFrame", 1200, "レイアウト名", "", {{"B", false, ""}}, "layout1", "A", 2},
+        NameDialogCase{"NewFrame", kCaptionNewFrame, "", {"A"}, kMsgDuplicateFrame, "", {{"B", "", false}}, "B"},
         NameDialogCase{"NewFrameEmptyThenTaken",
-                       1200,
-                       "レイアウト名",
+                       kCaptionNewFrame,
                        "",
-                       {{"", true, "レイアウト名がありません。"},
-                        {"A", true, "同じレイアウト名があります。名前を変えて下さい。"},
-                        {"C", false, ""}},
-                       "layout1",
-                       "A",
-                       2},
-        NameDialogCase{"NewFrameCancelled", 1200, "レイアウト名", "", {{"A", true, "同じレイアウト名があります。名前を変えて下さい。"}},
-                       "layout1", "A", 1},
-        NameDialogCase{"RenameFrameToItsOwnName", 2000, "レイアウト名変更", "A",
-                       {{"A", true, "同じレイアウト名があります。名前を変えて下さい。"}}, "layout1", "A", 1},
-        NameDialogCase{"RenameFrame", 2000, "レイアウト名変更", "A", {{"東", false, ""}}, "layout1", "\x93\x8c", 1},
-        NameDialogCase{"RenameSheetToItsOwnName", 3000, "レイアウト図面名変更", "layout1",
-                       {{"layout1", true, "同じレイアウトタブがあります。名前を変えて下さい。"}}, "layout1", "A", 1},
-        NameDialogCase{"RenameSheet", 3000, "レイアウト図面名変更", "layout1", {{"平面図", false, ""}}, "\x95\xbd\x96\xca\x90\x7d",
-                       "A", 1}),
+                       {"A"},
+                       kMsgDuplicateFrame,
+                       "",
+                       {{"", kMsgNoName, false}, {"A", kMsgDuplicateFrame, false}, {"C", "", false}},
+                       "C"},
+        NameDialogCase{"NewFrameCancelled", kCaptionNewFrame, "", {"A"}, kMsgDuplicateFrame, "",
+                       {{"A", kMsgDuplicateFrame, false}}, std::nullopt},
+        NameDialogCase{"NotInCp932", kCaptionNewFrame, "", {}, kMsgDuplicateFrame, "",
+                       {{"한", kMsgNameNotCp932, true}, {"北", "", false}}, "\x96k"},
+        NameDialogCase{"RenameFrameToItsOwnName", kCaptionRenameFrame, "A", {"A"}, kMsgDuplicateFrame, "A",
+                       {{"A", kMsgDuplicateFrame, false}}, std::nullopt},
+        NameDialogCase{"RenameFrame", kCaptionRenameFrame, "A", {"A"}, kMsgDuplicateFrame, "A", {{"東", "", false}},
+                       "\x93\x8c"},
+        NameDialogCase{"RenameSheetToItsOwnName", kCaptionRenameSheet, "layout1", {"layout1"}, kMsgDuplicateSheet,
+                       "layout1", {{"layout1", kMsgDuplicateSheet, false}}, std::nullopt},
+        NameDialogCase{"RenameSheet", kCaptionRenameSheet, "\x95\xbd\x96\xca\x90\x7d", {"\x95\xbd\x96\xca\x90\x7d"},
+                       kMsgDuplicateSheet, "平面図", {{"立面図", "", false}}, "\x97\xa7\x96\xca\x90\x7d"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(LayoutNameDialog, EscCancelsAndTheFieldIsEmptyNextTime) {
-  AppScratch scratch;
-  TestApp app(scratch);
-  ASSERT_NE(app.windows, nullptr);
-  app.ws().tool.ToolMode = 1210;
-  TDlgLayoutName* dlg = app.windows->dlgLayoutName;
+struct CancelCase {
+  const char* name;
+  std::function<void(TDlgLayoutName&)> act;
+};
+
+void PrintTo(const CancelCase& c, std::ostream* os) { *os << c.name; }
+
+class LayoutNameDialogCancel : public ::testing::TestWithParam<CancelCase> {};
+
+TEST_P(LayoutNameDialogCancel, GivesNoNameAndEmptiesTheField) {
+  NameDialog d;
   test::WhenModal([&](QWidget*) {
-    QTest::keyClicks(dlg->edit(), "circle");
-    QTest::keyClick(dlg->edit(), Qt::Key_Escape);
+    QTest::keyClicks(d.dlg.edit(), "circle");
+    GetParam().act(d.dlg);
   });
-  EXPECT_EQ(dlg->exec(), QDialog::Rejected);
-  EXPECT_EQ(app.ws().tool.ToolMode, 11210);
-  EXPECT_EQ(app.ws().document.Sheets[0].frameHigh, 0);
-  EXPECT_EQ(dlg->edit()->text(), "");
+  EXPECT_EQ(d.dlg.ask(NameRequest{kCaptionNewFrame, "", {}, kMsgDuplicateFrame}), std::nullopt);
+  EXPECT_EQ(d.dlg.edit()->text(), "");
+  EXPECT_TRUE(d.informed.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, LayoutNameDialogCancel,
+    ::testing::Values(
+        CancelCase{"Esc", [](TDlgLayoutName& dlg) { QTest::keyClick(dlg.edit(), Qt::Key_Escape); }},
+        CancelCase{"CancelButton",
+                   [](TDlgLayoutName& dlg) {
+                     QTest::mouseClick(dlg.findChild<QPushButton*>("CancelBtn"), Qt::LeftButton);
+                   }},
+        CancelCase{"CloseBox", [](TDlgLayoutName& dlg) { dlg.close(); }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The field has the focus and keeps every key release for itself: the
+// break key must be taken on its press.
+TEST(LayoutNameDialog, TheCancelKeyInTheFieldCancels) {
+  NameDialog d;
+  test::WhenModal([&](QWidget*) {
+    QTest::keyClicks(d.dlg.edit(), "circle");
+    // Key_Cancel has no character, so it is given as a key with no text.
+    QTest::sendKeyEvent(QTest::Click, d.dlg.edit(), Qt::Key_Cancel, QString(), Qt::NoModifier);
+  });
+  EXPECT_EQ(d.dlg.ask(NameRequest{kCaptionNewFrame, "", {}, kMsgDuplicateFrame}), std::nullopt);
 }
 
 TEST(LayoutNameDialog, EnterActsAsOk) {
-  AppScratch scratch;
-  TestApp app(scratch);
-  ASSERT_NE(app.windows, nullptr);
-  app.ws().tool.ToolMode = 1200;
-  app.ws().tool.SecondPoint = {20, 20};
-  TDlgLayoutName* dlg = app.windows->dlgLayoutName;
+  NameDialog d;
   test::WhenModal([&](QWidget*) {
-    QTest::keyClicks(dlg->edit(), "R1");
-    QTest::keyClick(dlg->edit(), Qt::Key_Return);
+    QTest::keyClicks(d.dlg.edit(), "R1");
+    QTest::keyClick(d.dlg.edit(), Qt::Key_Return);
   });
-  EXPECT_EQ(dlg->exec(), QDialog::Accepted);
-  ASSERT_EQ(app.ws().document.Sheets[0].frameHigh, 1);
-  EXPECT_EQ(app.ws().document.Sheets[0].frames[1].name, "R1");
-  EXPECT_EQ(app.ws().document.Sheets[0].rects[1], (CLayRect{1200, 0, 0, 20, 20}));
+  EXPECT_EQ(d.dlg.ask(NameRequest{kCaptionNewFrame, "", {"R2"}, kMsgDuplicateFrame}), "R1");
 }
 
 // --- print-scale dialog ---
 
 struct PercentCase {
   const char* text;
-  bool closes;
-  double percent;  // CustomPrintPercent afterwards (was 100)
+  std::optional<double> result;  // nullopt: refused, the dialog stays open
 };
 
 // Test names show the text typed (ASCII only, so that the names stay plain).
@@ -175,38 +187,47 @@ void PrintTo(const PercentCase& c, std::ostream* os) {
   *os << "text " << (text.empty() ? std::string("(empty)") : text);
 }
 
+// Hides `dlg` and fails when it is still up after five seconds, so that a
+// dialog nobody answers cannot hang the test.
+void GuardOpenDialog(QDialog* dlg) {
+  QTimer::singleShot(5000, dlg, [dlg] {
+    if (!dlg->isVisible()) return;
+    ADD_FAILURE() << "the dialog " << dlg->objectName().toStdString() << " stayed open";
+    dlg->reject();
+  });
+}
+
 class PrintScaleDialogRules : public ::testing::TestWithParam<PercentCase> {};
 
 TEST_P(PrintScaleDialogRules, OkConvertsOrKeepsTheDialogOpen) {
-  AppScratch scratch;
-  TestApp app(scratch);
-  ASSERT_NE(app.windows, nullptr);
-  TdlgPBairitu* dlg = app.windows->dlgPBairitu;
-  dlg->show();
-  EXPECT_EQ(dlg->edit()->text(), "100");
-  EXPECT_FALSE(dlg->isModal());
-  app.ws().tool.PrintScaleDone = false;
-  dlg->edit()->setText(QString::fromUtf8(GetParam().text));
-  QTest::mouseClick(dlg->findChild<QPushButton*>("btnOK"), Qt::LeftButton);
-  EXPECT_EQ(!dlg->isVisible(), GetParam().closes);
-  EXPECT_EQ(app.ws().tool.PrintScaleDone, GetParam().closes);
-  EXPECT_EQ(app.ws().tool.CustomPrintPercent, GetParam().percent);
-  if (!GetParam().closes) {
-    ASSERT_EQ(app.prompts.messages.size(), 1u);
-    EXPECT_EQ(app.prompts.messages[0].text, "変換できません");
-    EXPECT_EQ(app.prompts.messages[0].kind, MessageKind::Error);
-    QTest::mouseClick(dlg->findChild<QPushButton*>("btnCancel"), Qt::LeftButton);
-    EXPECT_FALSE(dlg->isVisible());
-    EXPECT_TRUE(app.ws().tool.PrintScaleDone);
-    EXPECT_EQ(app.ws().tool.CustomPrintPercent, 100);
-  }
+  const PercentCase& c = GetParam();
+  QWidget owner;
+  std::vector<std::string> informed;
+  TdlgPBairitu dlg(&owner, [&](const std::string& t) { informed.push_back(t); });
+  QString firstText;
+  QTimer::singleShot(0, &dlg, [&] {
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_FALSE(dlg.isModal());
+    firstText = dlg.edit()->text();
+    dlg.edit()->setText(QString::fromUtf8(c.text));
+    QTest::mouseClick(dlg.findChild<QPushButton*>("btnOK"), Qt::LeftButton);
+    EXPECT_EQ(dlg.isVisible(), !c.result);
+    if (c.result) return;
+    EXPECT_EQ(informed, std::vector<std::string>{"変換できません"});
+    QTest::mouseClick(dlg.findChild<QPushButton*>("btnCancel"), Qt::LeftButton);
+    EXPECT_FALSE(dlg.isVisible());
+  });
+  GuardOpenDialog(&dlg);
+  EXPECT_EQ(dlg.ask(12.5), c.result);
+  EXPECT_EQ(firstText, "12.5");
+  if (c.result) EXPECT_TRUE(informed.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, PrintScaleDialogRules,
-                         ::testing::Values(PercentCase{"80", true, 80}, PercentCase{"0", true, 1},
-                                           PercentCase{"", true, 1}, PercentCase{"abc", false, 100},
-                                           PercentCase{"-20", false, 100}, PercentCase{"0.000", false, 100},
-                                           PercentCase{"1e999", false, 100}, PercentCase{"99999", false, 100}),
+                         ::testing::Values(PercentCase{"80", 80}, PercentCase{" 33.5 ", 33.5}, PercentCase{"0", 1},
+                                           PercentCase{"", 1}, PercentCase{"abc", std::nullopt},
+                                           PercentCase{"-20", std::nullopt}, PercentCase{"0.000", std::nullopt},
+                                           PercentCase{"1e999", std::nullopt}, PercentCase{"99999", std::nullopt}),
                          [](const auto& info) {
                            std::string n = std::to_string(info.index) + "_";
                            for (char ch : std::string(info.param.text)) n += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
@@ -217,21 +238,62 @@ TEST(PrintScaleDialog, TheCustomItemOfTheScaleListWaitsForTheDialog) {
   AppScratch scratch;
   TestApp app(scratch);
   ASSERT_NE(app.windows, nullptr);
+  app.form().setPrompts(nullptr);  // the window's own dialogs
   TdlgPBairitu* dlg = app.windows->dlgPBairitu;
-  QTimer::singleShot(50, [&] {
-    EXPECT_TRUE(dlg->isVisible());
-    dlg->edit()->setText("80");
-    QTest::mouseClick(dlg->findChild<QPushButton*>("btnOK"), Qt::LeftButton);
-  });
-  QComboBox* list = app.form().outputScaleList();
+  auto* list = app.form().findChild<QComboBox*>("ComboBox1");
+  ASSERT_NE(list, nullptr);
+  // Answers the dialog once it is up: `text` then OK, or Cancel when null.
+  QString shown;
+  auto answer = [&](const char* text) {
+    QTimer::singleShot(50, dlg, [&, text] {
+      EXPECT_TRUE(dlg->isVisible());
+      shown = dlg->edit()->text();
+      if (text) dlg->edit()->setText(text);
+      QTest::mouseClick(dlg->findChild<QPushButton*>(text ? "btnOK" : "btnCancel"), Qt::LeftButton);
+    });
+    GuardOpenDialog(dlg);
+  };
+  answer("80");
   list->setCurrentIndex(7);
   emit list->activated(7);
-  EXPECT_DOUBLE_EQ(app.ws().view.OutputScale, 0.8);
+  EXPECT_EQ(shown, "100");
+  EXPECT_DOUBLE_EQ(app.ws().print.OutputScale, 0.8);
   EXPECT_EQ(list->itemText(7), "任意倍率(80%)");
   EXPECT_EQ(list->currentIndex(), 7);
   emit list->activated(4);
-  EXPECT_DOUBLE_EQ(app.ws().view.OutputScale, 0.5);
-  EXPECT_EQ(app.ws().tool.CustomPrintPercent, 80) << "the percentage lasts";
+  EXPECT_DOUBLE_EQ(app.ws().print.OutputScale, 0.5);
+  EXPECT_EQ(app.ws().print.CustomPrintPercent, 80) << "the percentage lasts";
+  // Cancel keeps the last percentage and builds the scale from it.
+  answer(nullptr);
+  emit list->activated(7);
+  EXPECT_EQ(shown, "80");
+  EXPECT_DOUBLE_EQ(app.ws().print.OutputScale, 0.8);
+  EXPECT_EQ(list->itemText(7), "任意倍率(80%)");
+}
+
+TEST(AppDialogs, ShowTheirMessagesThroughTheWindowsPrompts) {
+  AppScratch scratch;
+  TestApp app(scratch);
+  ASSERT_NE(app.windows, nullptr);
+  TDlgLayoutName* names = app.windows->dlgLayoutName;
+  test::WhenModal([&](QWidget*) {
+    QTest::mouseClick(names->findChild<QPushButton*>("OKBtn"), Qt::LeftButton);
+    QTest::mouseClick(names->findChild<QPushButton*>("CancelBtn"), Qt::LeftButton);
+  });
+  EXPECT_EQ(names->ask(NameRequest{kCaptionNewFrame, "", {}, kMsgDuplicateFrame}), std::nullopt);
+  TdlgPBairitu* percent = app.windows->dlgPBairitu;
+  QTimer::singleShot(0, percent, [&] {
+    percent->edit()->setText("abc");
+    QTest::mouseClick(percent->findChild<QPushButton*>("btnOK"), Qt::LeftButton);
+    QTest::mouseClick(percent->findChild<QPushButton*>("btnCancel"), Qt::LeftButton);
+  });
+  GuardOpenDialog(percent);
+  EXPECT_EQ(percent->ask(100), std::nullopt);
+  ASSERT_EQ(app.prompts.messages.size(), 2u);
+  EXPECT_EQ(app.prompts.messages[0].kind, MessageKind::Information);
+  EXPECT_EQ(app.prompts.messages[0].text, kMsgNoName);
+  EXPECT_EQ(app.prompts.messages[1].kind, MessageKind::Error);
+  EXPECT_EQ(app.prompts.messages[1].text, "変換できません");
 }
 
 // --- settings dialog ---

@@ -77,8 +77,10 @@ TEST(Startup, CreatesTheFourWindowsWithTheirStartValues) {
   ASSERT_NE(app.windows->dlgPBairitu, nullptr);
   EXPECT_EQ(app.windows->dlgPBairitu->windowTitle(), "印刷倍率");
   EXPECT_EQ(app.ws().document.head.sheetNames, std::vector<std::string>{"layout1"});
-  EXPECT_EQ(app.ws().tool.CustomPrintPercent, 100);
-  EXPECT_EQ(app.ws().view.OutputScale, 1.0);
+  EXPECT_EQ(app.ws().print.CustomPrintPercent, 100);
+  EXPECT_EQ(app.ws().print.OutputScale, 1.0);
+  EXPECT_TRUE(app.ws().history.undo.empty());
+  EXPECT_FALSE(app.ws().tool.Modified);
   EXPECT_EQ(app.ws().tool.ToolMode, 0);
   EXPECT_FALSE(app.ws().tool.BaseLoaded);
   EXPECT_TRUE(app.form().ready());
@@ -152,18 +154,20 @@ TEST(Startup, ComponentsCarryTheirNamesAndCaptions) {
   EXPECT_EQ(app.form().findChild<QLabel*>("Panel5")->text(), "0");
   ASSERT_NE(app.form().findChild<QTreeWidget*>("TreeView1"), nullptr);
   EXPECT_FALSE(app.form().findChild<QTreeWidget*>("TreeView2")->isVisible());
-  QTabBar* tabs = app.form().tabs();
-  EXPECT_EQ(tabs->objectName(), "TabControl1");
+  auto* tabs = app.form().findChild<QTabBar*>("TabControl1");
+  ASSERT_NE(tabs, nullptr);
   EXPECT_EQ(tabs->count(), 1);
   EXPECT_EQ(tabs->tabText(0), "layout1");
   EXPECT_EQ(tabs->shape(), QTabBar::RoundedSouth);
   ASSERT_NE(app.form().findChild<TPaintBox*>("PaintBox1"), nullptr);
-  QComboBox* scales = app.form().outputScaleList();
+  auto* scales = app.form().findChild<QComboBox*>("ComboBox1");
+  ASSERT_NE(scales, nullptr);
+  EXPECT_EQ(scales->parentWidget()->objectName(), "ToolBar5");
   EXPECT_EQ(scales->count(), 8);
   EXPECT_EQ(scales->currentIndex(), 2);
   EXPECT_EQ(scales->itemText(7), "任意倍率");
   test::Settle();
-  EXPECT_EQ(app.form().findChild<QToolButton*>("sbtnLayName")->text(), "- [0-0]");
+  EXPECT_EQ(app.form().findChild<QToolButton*>("sbtnLayName")->text(), "[0-0]");
 }
 
 struct MenuCase {
@@ -197,6 +201,8 @@ TEST(Startup, MenuItemsCarryTheirCaptionsAndShortcuts) {
       {Cmd::Settei1, "Settei1", "基本設定(&S)...", ""},
       {Cmd::Contents1, "Contents1", "目次(&C)", ""},
       {Cmd::About1, "About1", "バージョン情報(&A)...", ""},
+      {Cmd::EditUndo1, "EditUndo1", "戻る(&U)", "Ctrl+Z"},
+      {Cmd::EditRedo1, "EditRedo1", "進む(&R)", "Ctrl+Y"},
   };
   for (const MenuCase& m : items) {
     QAction* a = app.form().action(m.cmd);
@@ -205,7 +211,14 @@ TEST(Startup, MenuItemsCarryTheirCaptionsAndShortcuts) {
     EXPECT_EQ(a->text(), QString::fromUtf8(m.caption)) << m.name;
     EXPECT_EQ(a->shortcut(), QKeySequence(m.shortcut)) << m.name;
   }
-  for (const char* dead : {"EditUndo1", "EditRedo1", "TabPrior1", "TabNext1", "HelpSearch1", "HelpHowToUse1",
+  EXPECT_EQ(app.form().action(Cmd::EditRedo1)->shortcuts(),
+            (QList<QKeySequence>{QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
+  // Nothing to undo or redo yet.
+  for (Cmd c : {Cmd::EditUndo1, Cmd::EditRedo1}) {
+    EXPECT_TRUE(app.form().action(c)->isVisible());
+    EXPECT_FALSE(app.form().action(c)->isEnabled());
+  }
+  for (const char* dead : {"TabPrior1", "TabNext1", "HelpSearch1", "HelpHowToUse1",
                            "FilePageSetup1"}) {
     auto* a = app.form().findChild<QAction*>(dead);
     ASSERT_NE(a, nullptr) << dead;
@@ -219,7 +232,8 @@ TEST(Startup, BackBufferIsThreeTimesTheDrawingAreaAndTheFirstPaintShowsItsMiddle
   ASSERT_NE(app.windows, nullptr);
   test::Settle();
   EXPECT_TRUE(app.form().firstIdleDone());
-  TPaintBox* box = app.form().paintBox();
+  auto* box = app.form().findChild<TPaintBox*>("PaintBox1");
+  ASSERT_NE(box, nullptr);
   const int w = box->width(), h = box->height();
   EXPECT_EQ(app.form().backBuffer().size(), QSize(3 * w, 3 * h));
   EXPECT_EQ(app.form().backBuffer().format(), QImage::Format_RGB32);
@@ -242,18 +256,15 @@ TEST(Startup, ResizingKeepsTheCentreAndTheZoom) {
   TestApp app(scratch);
   ASSERT_NE(app.windows, nullptr);
   test::Settle();
-  ViewState& v = app.ws().view;
-  // An off-centre view, as after panning.
-  v.ViewWindow.left += 40;
-  v.ViewWindow.right += 40;
-  v.ViewWindow.top -= 25;
-  v.ViewWindow.bottom -= 25;
+  const ViewState& v = app.ws().view;
+  // The fitted view; that the zoom is kept shows it is not fitted again.
   const double cx = (v.ViewWindow.left + v.ViewWindow.right) / 2;
   const double cy = (v.ViewWindow.top + v.ViewWindow.bottom) / 2;
   const double scale = v.ViewScale;
   app.form().resize(800, 600);
   test::Settle();
-  TPaintBox* box = app.form().paintBox();
+  auto* box = app.form().findChild<TPaintBox*>("PaintBox1");
+  ASSERT_NE(box, nullptr);
   EXPECT_EQ(v.ViewScale, scale);
   EXPECT_NEAR((v.ViewWindow.left + v.ViewWindow.right) / 2, cx, 1e-9);
   EXPECT_NEAR((v.ViewWindow.top + v.ViewWindow.bottom) / 2, cy, 1e-9);

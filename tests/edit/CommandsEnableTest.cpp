@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "edit/CommandsPrintScale.h"
 #include "edit/CommandsTestSupport.h"
 #include "layout/Operations.h"
 #include "layout/SwtFile.h"
@@ -172,15 +173,15 @@ TEST(ModeReset, LeavesPreviewAndKeepsToolMode) {
   test::ScriptedPrompts prompts;
   prompts.printers.push_back(PrinterPage{287, 200});
   ASSERT_TRUE(PrintPreviewCommand(ws, shell, prompts));
-  EXPECT_TRUE(ws.view.PrintPreview);
-  EXPECT_EQ(ws.view.PrinterPaperMm.width, 287);
-  EXPECT_EQ(ws.view.PrinterPaperMm.height, 200);
+  EXPECT_TRUE(ws.print.PrintPreview);
+  EXPECT_EQ(ws.print.PrinterPaperMm.width, 287);
+  EXPECT_EQ(ws.print.PrinterPaperMm.height, 200);
   EXPECT_EQ(shell.toolBarVisible, (std::array<bool, 6>{false, false, false, false, false, true}));
   ws.tool.ToolMode = 230;
-  ws.view.Printing = true;
+  ws.print.Printing = true;
   ModeReset(ws, shell);
-  EXPECT_FALSE(ws.view.PrintPreview);
-  EXPECT_FALSE(ws.view.Printing);
+  EXPECT_FALSE(ws.print.PrintPreview);
+  EXPECT_FALSE(ws.print.Printing);
   EXPECT_EQ(ws.tool.ToolMode, 230);
   EXPECT_EQ(shell.toolBarVisible, (std::array<bool, 6>{false, true, true, true, true, false}));
   EXPECT_TRUE(shell.req.invalidate);
@@ -192,7 +193,7 @@ TEST(ModeReset, CancelledPrinterSetupChangesNothing) {
   test::ScriptedPrompts prompts;
   prompts.printers.push_back(std::nullopt);
   EXPECT_FALSE(PrintPreviewCommand(ws, shell, prompts));
-  EXPECT_FALSE(ws.view.PrintPreview);
+  EXPECT_FALSE(ws.print.PrintPreview);
   EXPECT_TRUE(shell.toolBarVisible[1]);
   EXPECT_FALSE(shell.toolBarVisible[5]);
 }
@@ -203,13 +204,13 @@ TEST(EscapeKey, EndsEveryToolAndClearsThePrompt) {
   ASSERT_TRUE(addFrame(ws.document, kFrameRect, "A", {0, 0}, {10, 10}));
   test::ScriptedPrompts prompts;
   TransformTool(ws, shell, prompts);
-  ws.tool.GestureActive = true;
-  ws.tool.RubberShown = true;
+  ws.pointer.GestureActive = true;
+  ws.pointer.RubberShown = true;
   EscapeKey(ws, shell);
   EXPECT_EQ(ws.tool.ToolMode, 0);
   EXPECT_FALSE(ws.tool.TransformHandles);
-  EXPECT_FALSE(ws.tool.GestureActive);
-  EXPECT_FALSE(ws.tool.RubberShown);
+  EXPECT_FALSE(ws.pointer.GestureActive);
+  EXPECT_FALSE(ws.pointer.RubberShown);
   EXPECT_FALSE(shell.isPressed(Cmd::ChangeTransform));
   EXPECT_EQ(shell.status1, "");
 }
@@ -224,15 +225,15 @@ TEST(Captions, ScaleAndShortestDecimal) {
   EXPECT_EQ(TitleFor("/a/図面/平面.SWT"), "平面.SWT - Sheetwright") << "UTF-8 paths stay UTF-8";
 }
 
-TEST(ResetLayerDefaults, WriteGroupAndLayersAsAtStart) {
-  CLayCount f;
-  f.writeGroup = 7;
-  f.groups[7].state = 3;
-  ResetLayerDefaults(f);
-  EXPECT_EQ(f.writeGroup, 0);
+TEST(DefaultLayerStates, LayersAsAtStartScalesKept) {
+  std::array<JWWLayerGroupState, 16> groups{};
+  groups[7].state = 3;
+  groups[7].scale = 50;
+  const auto f = DefaultLayerStates(groups);
+  EXPECT_EQ(f[7].scale, 50);
   for (int g = 0; g < 16; ++g) {
-    EXPECT_EQ(f.groups[g].state, g == 0 ? 3 : 2);
-    for (int l = 0; l < 16; ++l) EXPECT_EQ(f.groups[g].layers[l].state, l == 0 ? 3 : 2);
+    EXPECT_EQ(f[g].state, g == 0 ? 3 : 2);
+    for (int l = 0; l < 16; ++l) EXPECT_EQ(f[g].layers[l].state, l == 0 ? 3 : 2);
   }
 }
 

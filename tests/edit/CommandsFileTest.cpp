@@ -8,6 +8,7 @@
 #include <string>
 
 #include "edit/CommandsTestSupport.h"
+#include "edit/CommandsView.h"
 #include "layout/Operations.h"
 #include "layout/SwtFile.h"
 
@@ -193,8 +194,9 @@ TEST(SaveAndOpen, GiveBackTheSameDocument) {
   EXPECT_TRUE(other.ws.tool.BaseLoaded);
   EXPECT_EQ(other.ws.redraw.BackdropMode, 1);
   EXPECT_EQ(other.ws.drawing.JWWLines.size(), 1u);
-  EXPECT_TRUE(other.shell.req.refreshView && other.shell.req.redraw && other.shell.req.rebuildTabs);
-  EXPECT_EQ(other.shell.req.frameTree, TreeRequest::Rebuild);
+  EXPECT_TRUE(other.shell.req.changed && other.shell.req.redraw && other.shell.req.invalidate);
+  EXPECT_TRUE(other.ws.history.undo.empty()) << "an opened layout starts an empty history";
+  EXPECT_FALSE(IsModified(other.ws.history));
   ASSERT_EQ(other.prompts.openDialogs.size(), 1u);
   EXPECT_EQ(other.prompts.openDialogs[0].filter, "Sheetwright Data Files(*.SWT)|*.SWT");
   EXPECT_EQ(other.prompts.openDialogs[0].defaultExt, ".SWT");
@@ -229,7 +231,7 @@ void PrintTo(const BadOpenCase& c, std::ostream* os) { *os << c.name; }
 
 class OpenFailure : public ::testing::TestWithParam<BadOpenCase> {};
 
-TEST_P(OpenFailure, ExplainsAndLeavesANewLayout) {
+TEST_P(OpenFailure, ExplainsAndKeepsTheOpenLayout) {
   CommandsScratch dir;
   const BadOpenCase& c = GetParam();
   std::string layout = dir.file("bad.swt");
@@ -244,8 +246,16 @@ TEST_P(OpenFailure, ExplainsAndLeavesANewLayout) {
     else
       test::WriteFileBytes(dir.file("plan.jww"), {'J', 'w', 'w', 'D', 'a', 't', 'a', '.', 0x58, 2, 0, 0});
   }
+  // The open layout: another drawing with a frame, unsaved, and one undo step.
   LoadedWorkspace w;
-  w.ws.tool.LayoutFileName = dir.file("previous.swt");
+  fs::create_directories(dir.path() / "open");
+  test::WriteCommandsDrawing(dir.file("open/other.jww"), 2);
+  test::LoadBase(w, dir.file("open/other.jww"));
+  w.ws.tool.LayoutFileName = dir.file("open/previous.swt");
+  w.shell.title = TitleFor(w.ws.tool.LayoutFileName);
+  ASSERT_TRUE(ChoosePaper(w.ws, w.shell, 4));
+  const Workspace before = w.ws;
+  const ShellState shellBefore = w.shell;
   ASSERT_FALSE(OpenLayoutFile(w.ws, w.shell, w.prompts, layout));
   ASSERT_EQ(w.prompts.messages.size(), 1u);
   const std::string& text = w.prompts.messages[0].text;
@@ -258,17 +268,14 @@ TEST_P(OpenFailure, ExplainsAndLeavesANewLayout) {
     EXPECT_TRUE(StartsWith(text, std::string(c.message) + "\n" + file + "\n")) << text;
     EXPECT_GT(text.size(), std::string(c.message).size() + file.size() + 2) << "a reason follows";
   }
-  EXPECT_TRUE(w.ws.tool.LayoutFileName.empty()) << "no later Save may write over the file";
-  LayoutDocument fresh;
-  ResetLayerDefaults(fresh.Sheets[0].frames[0]);
-  EXPECT_TRUE(w.ws.document == fresh) << "nothing of the file stays in memory";
-  EXPECT_FALSE(w.ws.tool.BaseLoaded);
-  EXPECT_EQ(w.shell.title, "Sheetwright");
-  EXPECT_TRUE(w.shell.isEnabled(Cmd::LayFileAs));
-  // Still usable: a drawing can be loaded.
-  test::WriteCommandsDrawing(dir.file("other.jww"));
-  test::LoadBase(w, dir.file("other.jww"));
-  EXPECT_TRUE(w.ws.tool.BaseLoaded);
+  EXPECT_TRUE(w.ws.document == before.document) << "the open layout stays";
+  EXPECT_TRUE(w.ws.drawing.JWWLines == before.drawing.JWWLines);
+  EXPECT_EQ(w.ws.drawing.head.paperSize, 2) << "the open drawing stays";
+  EXPECT_TRUE(w.ws.history == before.history);
+  EXPECT_TRUE(w.ws.tool == before.tool) << "file name, Modified and mode stay";
+  EXPECT_EQ(w.shell.title, shellBefore.title);
+  EXPECT_EQ(w.shell.status0, shellBefore.status0);
+  EXPECT_EQ(w.shell.paperCaption, "A-4");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -436,7 +443,7 @@ TEST(New, ResetsTheLayoutAndTheShell) {
   ASSERT_TRUE(NewCommand(w.ws, w.shell, w.prompts));
   LayoutDocument expected;
   expected.PaperIndex = w.ws.document.PaperIndex;
-  ResetLayerDefaults(expected.Sheets[0].frames[0]);
+  expected.Sheets[0].frames[0].groups = DefaultLayerStates(expected.Sheets[0].frames[0].groups);
   EXPECT_EQ(w.ws.document, expected);
   EXPECT_TRUE(w.ws.drawing.JWWLines.empty());
   EXPECT_FALSE(w.ws.tool.Modified);
@@ -448,8 +455,7 @@ TEST(New, ResetsTheLayoutAndTheShell) {
   EXPECT_EQ(w.shell.title, "Sheetwright");
   EXPECT_EQ(w.shell.scaleCaption, "S=");
   EXPECT_EQ(w.shell.status0, "");
-  EXPECT_EQ(w.shell.req.frameTree, TreeRequest::Clear);
-  EXPECT_TRUE(w.shell.req.rebuildTabs);
+  EXPECT_TRUE(w.shell.req.changed);
   EXPECT_FALSE(w.shell.layerPanelsEnabled);
 }
 

@@ -22,6 +22,7 @@ struct RedrawScene {
   StyleTables styles = InitialStyleTables();
   RedrawState state;
   ViewState view;
+  PrintState print;
 
   RedrawScene() {
     doc.head.baseFile = "/plans/plan.jww";
@@ -31,7 +32,7 @@ struct RedrawScene {
     s.shown[0] = true;
   }
 
-  CLayMain& sheet() { return doc.Sheets[static_cast<std::size_t>(doc.head.currentSheet)]; }
+  CLayMain& sheet() { return CurrentSheet(doc); }
 
   // A shown rectangle frame (x1 <= x2, y1 <= y2, drawing mm) at offset (dx, dy).
   int AddRect(double x1, double y1, double x2, double y2, double dx = 0, double dy = 0) {
@@ -51,14 +52,9 @@ struct RedrawScene {
   }
 
   // The view as the main window has it for a paint box of `box`.
-  void Fit(BoxSize box) {
-    SetPaperSize(view, doc.PaperIndex, doc.PaperIndex);
-    view.ViewReady = true;
-    view.ViewScale = 0;
-    RefreshView(view, box);
-  }
+  void Fit(BoxSize box) { FitViewToPaper(view, doc.PaperIndex, box); }
 
-  SheetSource source() const { return SheetSource{drawing, doc, styles}; }
+  SheetSource source() const { return SheetSource{drawing, doc, styles, print}; }
 };
 
 }  // namespace sw::test

@@ -65,12 +65,12 @@ TEST(RedrawSheet, ScreenSheetWithoutDrawingShowsPaperAndAuxiliaryLinesOnly) {
 
 TEST(RedrawSheet, PrintPreviewAddsThePrinterPage) {
   Recorded r;
-  r.scene.view.PrintPreview = true;
-  r.scene.view.PrinterPaperMm = {200, 280};
+  r.scene.print.PrintPreview = true;
+  r.scene.print.PrinterPaperMm = {200, 280};
   r.Redraw();
   const auto rects = r.canvas.Of(CanvasOp::Rectangle);
   ASSERT_EQ(rects.size(), 2u);
-  const PixelRect page = PrinterOutline(r.scene.view);
+  const PixelRect page = PrinterOutline(r.scene.view, r.scene.print);
   EXPECT_EQ(rects[1].rect, (CanvasRect{page.left, page.top, page.right, page.bottom}));
 }
 
@@ -208,10 +208,10 @@ TEST(RedrawSheet, PrintingDrawsOnlyFrameContents) {
   r.scene.AddLine(-10, 0, 10, 0);
   r.scene.AddRect(-20, -20, 20, 20);
   addLine(r.scene.doc, kAuxLineCode, {0, -20}, {0, 20});
-  r.scene.view.Printing = true;
-  r.scene.view.PrintPreview = true;
-  r.scene.view.OutputScale = 1;
-  const SavedView saved = BeginPrintMapping(r.scene.view, 2970, 2100, 254, 254);
+  r.scene.print.Printing = true;
+  r.scene.print.PrintPreview = true;
+  r.scene.print.OutputScale = 1;
+  const SavedView saved = BeginPrintMapping(r.scene.view, r.scene.print.OutputScale, 2970, 2100, 254, 254);
   r.Redraw();
   EndPrintMapping(r.scene.view, saved);
   EXPECT_EQ(r.canvas.Count(CanvasOp::FillRect), 0u);

@@ -31,8 +31,7 @@ TEST(ViewInvariants, HoldAfterEveryOperationOfASession) {
       {"a 100 m sheet", [&] { SetPaperSize(v, 14, paperIndex); RefreshView(v, box); }},
       {"fit again, same box", [&] { FitView(v, box); }},
       {"print at 71 % and back", [&] {
-         v.OutputScale = 0.71;
-         const SavedView saved = BeginPrintMapping(v, 4961, 3508, 600, 600);
+         const SavedView saved = BeginPrintMapping(v, 0.71, 4961, 3508, 600, 600);
          PlaceOrigin(v);
          EndPrintMapping(v, saved); }},
   };
@@ -62,7 +61,6 @@ TEST(ViewInvariants, TheCheckerNamesEachBrokenRule) {
       {"window too tall", [](ViewState& v) { v.ViewWindow.top += 0.5; }},
       {"buffer not three paint boxes", [](ViewState& v) { v.BufferSize.width = 1201; }},
       {"paper not from the table", [](ViewState& v) { v.PaperSize.width = 300; }},
-      {"output scale zero", [](ViewState& v) { v.OutputScale = 0; }},
   };
   for (const auto& c : cases) {
     ViewState v = good;
@@ -99,7 +97,7 @@ TEST(ViewInvariants, APrinterWithoutResolutionLeavesTheViewAlone) {
   } cases[] = {{4961, 3508, 0, 600}, {4961, 3508, 600, 0}, {0, 3508, 600, 600},
                {4961, -1, 600, 600}, {4961, 3508, std::nan(""), 600}};
   for (const auto& c : cases) {
-    const SavedView saved = BeginPrintMapping(v, c.w, c.h, c.dpiX, c.dpiY);
+    const SavedView saved = BeginPrintMapping(v, 1.0, c.w, c.h, c.dpiX, c.dpiY);
     EXPECT_EQ(v, before) << c.w << "x" << c.h << " at " << c.dpiX << "/" << c.dpiY;
     EndPrintMapping(v, saved);
     EXPECT_EQ(v, before);

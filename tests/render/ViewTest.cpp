@@ -111,9 +111,8 @@ TEST(View, PrintMappingCentresThePageAndRestoresTheScreen) {
     double outputScale;
   } cases[] = {{1.0}, {0.5}, {2.0}};
   for (const auto& c : cases) {
-    v.OutputScale = c.outputScale;
     // A3 landscape at 600 dpi: 9921 x 7016 pixels.
-    SavedView saved = BeginPrintMapping(v, 9921, 7016, 600, 600);
+    SavedView saved = BeginPrintMapping(v, c.outputScale, 9921, 7016, 600, 600);
     EXPECT_NEAR(v.ViewScale, 600 / 25.4 * c.outputScale, 1e-12);
     PlaceOrigin(v);
     PixelPoint centre = ToScreen(v, MakePoint(0, 0));
@@ -130,13 +129,14 @@ TEST(View, PrintMappingCentresThePageAndRestoresTheScreen) {
 
 TEST(View, PrinterOutlineShrinksWithOutputScale) {
   ViewState v = FittedA4({400, 300});
-  v.PrinterPaperMm.width = 297;
-  v.PrinterPaperMm.height = 210;
-  v.OutputScale = 1;
-  PixelRect same = PrinterOutline(v);
+  PrintState print;
+  print.PrinterPaperMm.width = 297;
+  print.PrinterPaperMm.height = 210;
+  print.OutputScale = 1;
+  PixelRect same = PrinterOutline(v, print);
   EXPECT_EQ(same, PaperOutline(v));
-  v.OutputScale = 2;
-  PixelRect half = PrinterOutline(v);
+  print.OutputScale = 2;
+  PixelRect half = PrinterOutline(v, print);
   EXPECT_NEAR(half.right - half.left, (same.right - same.left) / 2.0, 1);
 }
 

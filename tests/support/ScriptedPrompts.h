@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "edit/CommandsLayoutName.h"
 #include "edit/Prompts.h"
 
 namespace sw::test {
@@ -26,12 +27,17 @@ class ScriptedPrompts : public Prompts {
   std::deque<std::optional<std::string>> openNames;   // open dialogs
   std::deque<std::optional<std::string>> saveNames;   // save dialogs
   std::deque<std::optional<PrinterPage>> printers;    // printer setup
-  // The layout-name dialog: called with the caption, returns the OK result.
-  std::function<bool(const std::string&)> nameDialog;
+  // The layout-name dialog: each text is typed and OK pressed, checked as
+  // the dialog checks it; a refused text shows its message and the next
+  // one is typed. Out of texts: cancelled.
+  std::deque<std::string> nameTexts;
+  // The print-scale dialog: each entry is the OK result, nullopt = cancel.
+  std::deque<std::optional<double>> percents;
 
   std::vector<Shown> messages;
   std::vector<FileDialogOptions> openDialogs, saveDialogs;
-  std::vector<std::string> nameCaptions;
+  std::vector<NameRequest> nameRequests;
+  std::vector<double> percentsAsked;
   std::vector<std::string> unexpected;
   int pausedMs = 0;
 
@@ -46,13 +52,20 @@ class ScriptedPrompts : public Prompts {
     answers.pop_front();
     return a;
   }
-  bool layoutName(const std::string& caption) override {
-    nameCaptions.push_back(caption);
-    if (!nameDialog) {
-      unexpected.push_back("name dialog: " + caption);
-      return false;
+  std::optional<std::string> layoutName(const NameRequest& request) override {
+    nameRequests.push_back(request);
+    while (!nameTexts.empty()) {
+      const std::string text = nameTexts.front();
+      nameTexts.pop_front();
+      LayoutNameVerdict v = CheckLayoutName(request, text);
+      if (!v.message.empty()) message(MessageKind::Information, MessageButtons::Ok, v.message);
+      if (v.accepted) return v.name;
     }
-    return nameDialog(caption);
+    return std::nullopt;
+  }
+  std::optional<double> printPercent(double percent) override {
+    percentsAsked.push_back(percent);
+    return take(percents, "print-scale dialog");
   }
   std::optional<std::string> openFileName(const FileDialogOptions& options) override {
     openDialogs.push_back(options);

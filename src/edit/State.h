@@ -1,0 +1,52 @@
+// The editing state of the main window, grouped by owner. Each is a plain
+// record; the workspace holds one of each and nothing else holds program
+// state.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "edit/ToolMode.h"
+#include "layout/Document.h"
+#include "render/Points.h"
+
+namespace sw {
+
+// The tool and the file: what a click means, and the layout file and its
+// unsaved changes.
+struct ToolState {
+  std::int32_t ToolMode = kModeIdle;
+  bool Modified = false;        // the layout differs from the file last saved or opened
+  bool BaseLoaded = false;      // a base drawing has been read
+  std::string LayoutFileName;   // UTF-8 path of the layout file; empty until saved or opened
+  std::int32_t SaveAsResult = kSaveAsNone;
+  bool TransformHandles = false;  // the transform handles are shown
+  bool operator==(const ToolState&) const = default;
+};
+
+// The pointer on the drawing area. Pixels are paint-box pixels; points are
+// paper mm.
+struct PointerState {
+  PixelPoint PressPoint;     // where the last button went down
+  PixelPoint DragPoint;      // button marks after a press, else the last pointer position drawn
+  PixelPoint LastLeftPress;  // the press point of the last left click
+  bool GestureActive = false;  // a left or right press is being tracked
+  bool RubberShown = false;    // a rubber band is drawn in XOR
+  PaperPoint FirstPoint;       // first point of the current edit
+  PaperPoint SecondPoint;      // second point of the current edit
+  bool Panning = false;        // a middle-button drag is under way
+  bool ZoomBoxShown = false;   // the zoom gesture's rectangle is drawn in XOR
+  bool operator==(const PointerState&) const = default;
+};
+
+// The layer panel: the group shown in the layer column, the layer whose
+// state is 3 in it, and the states last applied by the two "All" buttons.
+struct LayerPanelState {
+  std::int32_t CurrentGroup = 0;
+  std::int32_t CurrentLayer = 0;
+  std::int32_t LayerAllState = 2;
+  std::int32_t GroupAllState = 2;
+  bool operator==(const LayerPanelState&) const = default;
+};
+
+}  // namespace sw
