@@ -86,7 +86,11 @@ TForm1::TForm1(Registry* own) : own_(own), ownPrompts_(std::make_unique<QtPrompt
   v->addLayout(middle, 1);
   v->addWidget(buildStatusPanel());
   setCentralWidget(central);
-  overlay_ = std::make_unique<ScreenOverlay>(*PaintBox1);
+  Label1 = new QLabel(PaintBox1);
+  Label1->setObjectName("Label1");
+  Label1->setAutoFillBackground(true);
+  Label1->hide();
+  overlay_ = std::make_unique<ScreenOverlay>(*PaintBox1, BackBuffer, *Label1);
   connectPanels();
 
   // The designed size and position, then the stored placement and toolbar
@@ -113,12 +117,29 @@ TForm1::~TForm1() {
   destroying_ = true;
   PaintBox1->onResize = nullptr;
   PaintBox1->onPaint = nullptr;
+  PaintBox1->onMousePress = nullptr;
+  PaintBox1->onMouseMove = nullptr;
+  PaintBox1->onMouseRelease = nullptr;
+  PaintBox1->onWheel = nullptr;
   qApp->removeEventFilter(this);
   help_.reset();
   BackBuffer = QImage();
 }
 
+void TForm1::pointer(void (*handler)(PointerInput&, const PointerEvent&), const PointerEvent& e) {
+  PointerInput in{ws_, shell_, prompts(), *overlay_};
+  handler(in, e);
+  ApplyShell();
+}
+
 void TForm1::connectPanels() {
+  PaintBox1->onMousePress = [this](QMouseEvent* e) { pointer(PaintBox1MouseDown, PointerEventOf(*e)); };
+  PaintBox1->onMouseMove = [this](QMouseEvent* e) { pointer(PaintBox1MouseMove, PointerEventOf(*e)); };
+  PaintBox1->onMouseRelease = [this](QMouseEvent* e) { pointer(PaintBox1MouseUp, PointerEventOf(*e)); };
+  PaintBox1->onWheel = [this](QWheelEvent* e) {
+    e->accept();
+    pointer(PaintBox1Wheel, PointerEventOf(*e));
+  };
   connect(TabControl1, &SheetTabs::sheetChosen, this, [this](int i) {
     if (SwitchSheet(ws_, shell_, i)) ApplyShell();
   });

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "edit/CommandsState.h"
+#include "edit/PointerEngine.h"
 #include "edit/Prompts.h"
 #include "edit/Workspace.h"
 #include "settings/JwcadSettings.h"
@@ -109,6 +110,8 @@ class TForm1 : public QMainWindow {
   void refreshPanels();
   void redraw();
   void showAbout();
+  // The pointer handlers of PaintBox1, then the mirror of the shell.
+  void pointer(void (*handler)(PointerInput&, const PointerEvent&), const PointerEvent& e);
 
   Workspace ws_;
   ShellState shell_;
@@ -139,6 +142,7 @@ class TForm1 : public QMainWindow {
   PrintBar* ToolBar5 = nullptr;
   QCheckBox* cbSuihei = nullptr;
   QCheckBox* cbSuityoku = nullptr;
+  QLabel* Label1 = nullptr;  // the zoom gesture's label over PaintBox1
   QLabel* statusPanel0_ = nullptr;
   QLabel* statusPanel1_ = nullptr;
   QToolButton* sbtnScale = nullptr;

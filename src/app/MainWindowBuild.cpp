@@ -177,6 +177,8 @@ void TForm1::buildToolBars() {
   cbSuityoku->setObjectName("cbSuityoku");
   for (QCheckBox* cb : {cbSuihei, cbSuityoku}) {
     t3->addWidget(cb);
+    connect(cb, &QCheckBox::toggled, this,
+            [this] { SetDirectionBoxes(ws_, cbSuihei->isChecked(), cbSuityoku->isChecked()); });
     connect(cb, &QCheckBox::released, this, [this] {
       if (QWidget* tree = findChild<QWidget*>("TreeView1")) tree->setFocus();
     });

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QLabel>
+#include <QPainter>
 #include <QThread>
 
 #include <cmath>
@@ -31,6 +33,36 @@ void ScreenOverlay::pause(int ms) {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, static_cast<int>(ms - clock.elapsed()));
     QThread::msleep(5);
   }
+}
+
+void ScreenOverlay::showLabel(const std::string& text, int x, int y) {
+  if (text.empty()) {
+    label_.hide();
+    return;
+  }
+  label_.setText(QString::fromStdString(text));
+  label_.adjustSize();
+  label_.move(x, y);
+  label_.show();
+  label_.raise();
+}
+
+void ScreenOverlay::showBufferShifted(int dx, int dy) {
+  QImage& screen = box_.screenImage();
+  if (screen.isNull() || backBuffer_.isNull()) return;
+  {
+    QPainter p(&screen);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(-box_.width() + dx, -box_.height() + dy, backBuffer_);
+  }
+  box_.showDirect();
+}
+
+void ScreenOverlay::setPanCursor(bool on) {
+  if (on)
+    box_.setCursor(Qt::SizeAllCursor);
+  else
+    box_.unsetCursor();
 }
 
 namespace {

@@ -41,10 +41,12 @@ void RedrawAll(ShellState& shell) {
   shell.req.invalidate = true;
 }
 
-// The view takes the document's paper and is fitted and centred again.
+// The view takes the document's paper and is fitted to it afresh, so that
+// any paper fills the drawing area whatever the scale was before.
 void FitToDocument(Workspace& ws) {
   std::int32_t paper = ws.document.PaperIndex;
   SetPaperSize(ws.view, paper, paper);
+  ws.view.ViewScale = 0;
   RefreshView(ws.view, ViewBox(ws.view));
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include "render/Canvas.h"
 
@@ -21,6 +22,13 @@ class Overlay {
   // Shows what was drawn and lets the window run for `ms` milliseconds
   // without taking input for the drawing area (the flashes' pause).
   virtual void pause(int ms) = 0;
+  // The zoom gesture's label at paint-box pixel (x, y); an empty text hides it.
+  virtual void showLabel(const std::string& text, int x, int y) = 0;
+  // The back buffer's middle third shown shifted by (dx, dy) pixels, so that
+  // the picture follows the pointer while panning.
+  virtual void showBufferShifted(int dx, int dy) = 0;
+  // The four-way move cursor while panning, else the default one.
+  virtual void setPanCursor(bool on) = 0;
 };
 
 }  // namespace sw

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -50,16 +51,23 @@ std::vector<PlacedFrame> RectFrames(const CLayMain& sheet, bool shownOnly) {
   return out;
 }
 
-// Drawing-mm bounds a line must overlap to give a crossing for one frame:
-// the probe's square and the frame's rectangle, both taken back by the
-// offset and widened by `slack` so that rounding never drops a line the
-// exact test would take.
+// What a line's bounding box (drawing mm) must satisfy to give a crossing
+// for one frame: overlap the probe's square and the frame's rectangle, and
+// span a side that lies within the tolerance of the probe. All of it is
+// taken back by the frame's offset and widened by a slack so that rounding
+// never drops a line the exact test would take.
 struct LineFilter {
   double qx1, qy1, qx2, qy2;  // probe square
   double rx1, ry1, rx2, ry2;  // frame rectangle
+  // Side intervals: [lo, hi] around a near side, [+inf, -inf] (nothing
+  // spans it) for a side too far from the probe.
+  double leftLo, leftHi, rightLo, rightHi, bottomLo, bottomHi, topLo, topHi;
   bool passes(double xlo, double ylo, double xhi, double yhi) const {
-    return xlo <= qx2 && xhi >= qx1 && ylo <= qy2 && yhi >= qy1 && xlo <= rx2 && xhi >= rx1 &&
-           ylo <= ry2 && yhi >= ry1;
+    if (!(xlo <= qx2 && xhi >= qx1 && ylo <= qy2 && yhi >= qy1 && xlo <= rx2 && xhi >= rx1 && ylo <= ry2 &&
+          yhi >= ry1))
+      return false;
+    return (xlo <= leftHi && xhi >= leftLo) || (xlo <= rightHi && xhi >= rightLo) ||
+           (ylo <= bottomHi && yhi >= bottomLo) || (ylo <= topHi && yhi >= topLo);
   }
 };
 
@@ -69,8 +77,20 @@ LineFilter MakeFilter(const PlacedFrame& f, const Probe& q) {
                       std::max({std::fabs(q.x), std::fabs(q.y), std::fabs(f.dx), std::fabs(f.dy),
                                 std::fabs(r.left), std::fabs(r.right), std::fabs(r.bottom), std::fabs(r.top)});
   const double slack = size * 1e-9;
-  return {q.x - q.t - f.dx - slack, q.y - q.t + f.dy - slack, q.x + q.t - f.dx + slack, q.y + q.t + f.dy + slack,
-          r.left - f.dx - slack,    r.bottom + f.dy - slack,  r.right - f.dx + slack,   r.top + f.dy + slack};
+  constexpr double kInf = std::numeric_limits<double>::infinity();
+  LineFilter out{q.x - q.t - f.dx - slack, q.y - q.t + f.dy - slack, q.x + q.t - f.dx + slack,
+                 q.y + q.t + f.dy + slack,  r.left - f.dx - slack,    r.bottom + f.dy - slack,
+                 r.right - f.dx + slack,    r.top + f.dy + slack,     kInf, -kInf, kInf, -kInf, kInf, -kInf, kInf, -kInf};
+  const auto side = [&](double paper, double probe, double back, double& lo, double& hi) {
+    if (std::fabs(paper - probe) > q.t) return;
+    lo = paper + back - slack;
+    hi = paper + back + slack;
+  };
+  side(r.left, q.x, -f.dx, out.leftLo, out.leftHi);
+  side(r.right, q.x, -f.dx, out.rightLo, out.rightHi);
+  side(r.bottom, q.y, f.dy, out.bottomLo, out.bottomHi);
+  side(r.top, q.y, f.dy, out.topLo, out.topHi);
+  return out;
 }
 
 // Whether some side of `r` lies within the tolerance of the probe: otherwise
@@ -82,30 +102,43 @@ bool SideNear(const ClipRect& r, const Probe& q) {
 
 // The first crossing of the moved line (x1, y1)-(x2, y2) with the sides of
 // `r`, in the order left, right, bottom, top, that lies within the probe's
-// tolerance and within the line's x and y range.
+// tolerance and within the line's x and y range; none when ClipSegment
+// finds the line outside `r`.
 std::optional<PaperPoint> SideCrossing(double x1, double y1, double x2, double y2, const ClipRect& r,
                                        const Probe& q) {
-  double cx1 = x1, cy1 = y1, cx2 = x2, cy2 = y2;
-  if (ClipSegment(cx1, cy1, cx2, cy2, r) == kClipOutside) return std::nullopt;
   const double xlo = std::min(x1, x2), xhi = std::max(x1, x2);
   const double ylo = std::min(y1, y2), yhi = std::max(y1, y2);
   const auto takes = [&](double cx, double cy) {
     return q.near(cx, cy) && cx >= xlo && cx <= xhi && cy >= ylo && cy <= yhi;
   };
   const double dx = x2 - x1, dy = y2 - y1;
+  std::optional<PaperPoint> hit;
   if (std::fabs(dx) > kClipEpsilon) {
     for (const double sx : {r.left, r.right}) {
+      if (std::fabs(sx - q.x) > q.t) continue;
       const double cy = y1 + (sx - x1) * dy / dx;
-      if (takes(sx, cy)) return PaperPoint{sx, cy};
+      if (takes(sx, cy)) {
+        hit = PaperPoint{sx, cy};
+        break;
+      }
     }
   }
-  if (std::fabs(dy) > kClipEpsilon) {
+  if (!hit && std::fabs(dy) > kClipEpsilon) {
     for (const double sy : {r.bottom, r.top}) {
+      if (std::fabs(sy - q.y) > q.t) continue;
       const double cx = x1 + (sy - y1) * dx / dy;
-      if (takes(cx, sy)) return PaperPoint{cx, sy};
+      if (takes(cx, sy)) {
+        hit = PaperPoint{cx, sy};
+        break;
+      }
     }
   }
-  return std::nullopt;
+  // Whether the line meets the rectangle does not depend on the side, so it
+  // is asked only once a crossing qualifies.
+  if (!hit) return std::nullopt;
+  double cx1 = x1, cy1 = y1, cx2 = x2, cy2 = y2;
+  if (ClipSegment(cx1, cy1, cx2, cy2, r) == kClipOutside) return std::nullopt;
+  return hit;
 }
 
 // Candidates 3: one pass over the lines serves every frame. Frame k's first
@@ -172,7 +205,7 @@ std::optional<PaperPoint> FindCandidate(const Workspace& ws, const Probe& q) {
     }
   }
 
-  const std::vector<PlacedFrame> shown = RectFrames(sheet, false);
+  const std::vector<PlacedFrame> shown = RectFrames(sheet, true);
   if (auto c = LineCrossing(ws.drawing.JWWLines, shown, q)) return c;
 
   if (BaseShown(sheet))

@@ -36,6 +36,8 @@ struct PointerState {
   PaperPoint SecondPoint;      // second point of the current edit
   bool Panning = false;        // a middle-button drag is under way
   bool ZoomBoxShown = false;   // the zoom gesture's rectangle is drawn in XOR
+  bool Suihei = false;         // "X方向" is ticked: lines and moves stay horizontal
+  bool Suityoku = false;       // "Y方向" is ticked: lines and moves stay vertical
   bool operator==(const PointerState&) const = default;
 };
 

@@ -22,9 +22,11 @@ inline constexpr double kWheelZoomOut = 0.66;
 // One wheel step with the pointer at (x, y). Nothing happens unless the
 // pointer is strictly inside the paint box (0 < x < width, 0 < y < height).
 // A step down zooms in when `wheelSetting` is 0 and out otherwise; a step up
-// does the opposite. Zooming in keeps the paper point under the pointer
-// there; zooming out moves the window by the same pixel offset at the new
-// scale. True when the view changed.
+// does the opposite. Zooming in (x 1.5) keeps the paper point under the
+// pointer there; zooming out (x 0.66) moves the window centre away from it by
+// a third of its pixel offset from the box centre at the new scale, which
+// keeps that point within about 1 % of the offset. True when the view
+// changed.
 bool WheelZoom(ViewState& v, BoxSize box, int x, int y, bool wheelDown, int wheelSetting);
 
 // The end of a middle-button drag from `press` to `release`: the window
