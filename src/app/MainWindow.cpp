@@ -29,7 +29,10 @@
 #include "app/panels/SheetTabs.h"
 #include "edit/Commands.h"
 #include "edit/CommandsPrintScale.h"
+#include "edit/CommandsFrameTree.h"
+#include "edit/CommandsLayers.h"
 #include "edit/CommandsView.h"
+#include "edit/tools/MoveTransform.h"
 #include "platform/QtCanvas.h"
 
 namespace sw {
@@ -140,6 +143,46 @@ void TForm1::connectPanels() {
     e->accept();
     pointer(PaintBox1Wheel, PointerEventOf(*e));
   };
+  connect(Panel4, &LayerPanel::layerButtonClicked, this, [this](int n, LayerClick c) {
+    LayerButtonClick(ws_, shell_, n, c);
+    ApplyShell();
+  });
+  connect(Panel4, &LayerPanel::groupButtonClicked, this, [this](int n, LayerClick c) {
+    GroupButtonClick(ws_, shell_, n, c);
+    ApplyShell();
+  });
+  connect(Panel4, &LayerPanel::allLayersClicked, this, [this](LayerClick c) {
+    LayerAllClick(ws_, shell_, c);
+    ApplyShell();
+  });
+  connect(Panel4, &LayerPanel::allGroupsClicked, this, [this](LayerClick c) {
+    GroupAllClick(ws_, shell_, c);
+    ApplyShell();
+  });
+  connect(Panel1, &FrameTreePanel::nodeClicked, this, [this](int k, Qt::KeyboardModifiers m) {
+    ClickFrameNode(ws_, shell_, k, m.testFlag(Qt::ControlModifier), m.testFlag(Qt::ShiftModifier));
+    ApplyShell();
+  });
+  connect(Panel1, &FrameTreePanel::checkToggled, this, [this](int k, bool checked) {
+    SetFrameNodeChecked(ws_, shell_, k, checked);
+    ApplyShell();
+  });
+  connect(Panel1, &FrameTreePanel::nodeDoubleClicked, this, [this](int) {
+    FrameTreeDoubleClick(ws_, shell_, *overlay_);
+    ApplyShell();
+  });
+  connect(Panel1, &FrameTreePanel::deleteRequested, this, [this] {
+    DeleteCurrentFrame(ws_, shell_);
+    ApplyShell();
+  });
+  connect(Panel1, &FrameTreePanel::renameRequested, this, [this] {
+    RenameFrameCommand(ws_, shell_, prompts());
+    ApplyShell();
+  });
+  connect(Panel1, &FrameTreePanel::selectionCleared, this, [this] {
+    ClearFrameTreeSelection(ws_, shell_);
+    ApplyShell();
+  });
   connect(TabControl1, &SheetTabs::sheetChosen, this, [this](int i) {
     if (SwitchSheet(ws_, shell_, i)) ApplyShell();
   });
@@ -203,6 +246,11 @@ void TForm1::PaintBox1Paint(QImage& screen) {
   QPainter p(&screen);
   p.setCompositionMode(QPainter::CompositionMode_Source);
   p.drawImage(-PaintBox1->width(), -PaintBox1->height(), BackBuffer);
+  p.end();
+  {
+    QtCanvas handles(screen);
+    DrawTransformHandles(handles, ws_);
+  }
   MarkPainted(ws_);
 }
 

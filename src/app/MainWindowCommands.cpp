@@ -7,8 +7,10 @@
 #include "app/ButtonPictures.h"
 #include "app/HelpFile.h"
 #include "app/MainWindow.h"
+#include "app/ScreenOverlay.h"
 #include "app/SettingsDialog.h"
 #include "edit/Commands.h"
+#include "edit/CommandsFrameTree.h"
 #include "edit/CommandsPrintScale.h"
 
 namespace sw {
@@ -52,12 +54,18 @@ void TForm1::runCommand(Cmd c) {
     case Cmd::LayDelLine:
       DeleteLineTool(ws_, shell_);
       break;
-    case Cmd::ChangeMove:
+    case Cmd::ChangeMove: {
+      const bool wasDown = shell_.isPressed(c);
       MoveTool(ws_, shell_, prompts());
+      if (!wasDown && shell_.isPressed(c)) FlashSelectedFrames(ws_, *overlay_);
       break;
-    case Cmd::ChangeTransform:
+    }
+    case Cmd::ChangeTransform: {
+      const bool wasDown = shell_.isPressed(c);
       TransformTool(ws_, shell_, prompts());
+      if (!wasDown && shell_.isPressed(c)) FlashCurrentFrame(ws_, *overlay_);
       break;
+    }
     case Cmd::LayPline:
     case Cmd::ChangeCopy:
       break;

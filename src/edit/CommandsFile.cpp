@@ -71,6 +71,7 @@ void ClearForNew(Workspace& ws, ShellState& shell) {
   ws.tool.LayoutFileName.clear();
   ws.tool.ToolMode = kModeIdle;
   SyncLayerPanel(ws);
+  ResetTreeSelection(ws);
   shell.layerPanelsEnabled = false;
   RedrawAll(shell);
 }
@@ -147,6 +148,7 @@ bool OpenLayoutFile(Workspace& ws, ShellState& shell, Prompts& prompts, const st
   ApplyEnabling(shell, EnableMoment::AfterOpenLayout);
   ApplyBackdropRule(ws);
   SyncLayerPanel(ws);
+  ResetTreeSelection(ws);
   shell.title = TitleFor(path);
   shell.status0 = kBaseFilePrefix + Cp932ToUtf8(ws.document.head.baseFile);
   const CLayCount& frame = CurrentFrameEntry(ws.document);
@@ -185,6 +187,7 @@ bool LoadBaseFile(Workspace& ws, ShellState& shell, Prompts& prompts, const std:
   ApplyEnabling(shell, EnableMoment::AfterLoadBase);
   ws.redraw.BackdropMode = 1;
   SyncLayerPanel(ws);
+  ResetTreeSelection(ws);
   ShowPaper(ws, shell);
   RedrawAll(shell);
   return true;

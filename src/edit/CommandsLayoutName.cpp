@@ -86,6 +86,7 @@ bool CommitNewFrame(Workspace& ws, ShellState& shell, Prompts& prompts) {
     return false;
   }
   SyncLayerPanel(ws);
+  ResetTreeSelection(ws);
   shell.layerPanelsEnabled = true;
   Refresh(shell);
   return true;

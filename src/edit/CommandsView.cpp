@@ -33,6 +33,7 @@ void RefitView(Workspace& ws, BoxSize box) {
 
 bool SwitchSheet(Workspace& ws, ShellState& shell, std::int32_t index) {
   if (!selectSheet(ws.document, index)) return false;
+  ResetTreeSelection(ws);
   ApplyBackdropRule(ws);
   SyncLayerPanel(ws);
   shell.req.changed = true;

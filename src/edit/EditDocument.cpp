@@ -18,7 +18,10 @@ void SyncLayerPanel(Workspace& ws) {
     if (group.layers[static_cast<std::size_t>(l)].state == 3) ws.layers.CurrentLayer = l;
 }
 
+void ResetTreeSelection(Workspace& ws) { ws.tree.Selected.assign(1, CurrentSheet(ws.document).selectedFrame); }
+
 void AfterDocumentReplaced(Workspace& ws) {
+  ResetTreeSelection(ws);
   ApplyBackdropRule(ws);
   std::int32_t paper = ws.document.PaperIndex;
   SetPaperSize(ws.view, paper, paper);

@@ -36,6 +36,10 @@ void AfterDocumentReplaced(Workspace& ws);
 // sheet changes.
 void ApplyBackdropRule(Workspace& ws);
 
+// The frame tree's selection becomes the current frame alone: whenever the
+// tree starts showing another sheet, document or frame.
+void ResetTreeSelection(Workspace& ws);
+
 // The layer panel's current group and layer from the current frame's
 // states: the group (layer) whose state is 3; unchanged when none is.
 void SyncLayerPanel(Workspace& ws);

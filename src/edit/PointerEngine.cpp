@@ -4,6 +4,7 @@
 
 #include "edit/Snap.h"
 #include "edit/ZoomPan.h"
+#include "edit/tools/MoveTransform.h"
 #include "edit/tools/TwoPointTools.h"
 #include "render/RubberBand.h"
 
@@ -34,7 +35,10 @@ void DrawBand(PointerInput& in, PixelPoint from, PixelPoint to, int style) {
 void XorBand(PointerInput& in) {
   const TwoPointTool* tool = TwoPointToolFor(in.ws.tool.ToolMode);
   if (!tool) return;
-  DrawBand(in, BoxPixel(in.ws.view, in.ws.pointer.FirstPoint), in.ws.pointer.DragPoint, tool->bandStyle);
+  if (tool->bandStyle == 250)
+    DrawMoveBand(in, in.ws.pointer.DragPoint);
+  else
+    DrawBand(in, BoxPixel(in.ws.view, in.ws.pointer.FirstPoint), in.ws.pointer.DragPoint, tool->bandStyle);
 }
 
 // A found snap point: a small circle in the layout colour.
@@ -106,9 +110,9 @@ void SecondPointClick(PointerInput& in, const TwoPointTool& tool, int px, int py
     p.SecondPoint = free;
   }
   in.shell.status1.clear();
-  tool.commit(in);
+  tool.commit(in, free);
   if (CurrentSheet(ws.document).frameHigh >= 1) in.shell.enabled[Index(Cmd::ChangeMove)].menu = true;
-  ws.tool.ToolMode -= 1100;
+  if (ws.tool.ToolMode >= 1000) ws.tool.ToolMode -= 1100;
   RedrawAfterEdit(in.shell);
 }
 
@@ -135,6 +139,10 @@ void PointerClick(PointerInput& in, int px, int py, bool snap) {
     RedrawAfterEdit(in.shell);
     return;
   }
+  if ((mode >= 171 && mode <= 174) || (mode >= 271 && mode <= 274)) {
+    TransformClick(in, BoxPaper(ws.view, px, py), snap);
+    return;
+  }
   const TwoPointTool* tool = TwoPointToolFor(mode);
   if (!tool) return;
   if (mode == tool->entry)
@@ -151,6 +159,7 @@ void PaintBox1MouseDown(PointerInput& in, const PointerEvent& e) {
     XorBand(in);
     if (ws.tool.ToolMode != kModeIdle) p.RubberShown = false;
   }
+  EraseTransformBand(in);
   if (e.leftHeld || e.rightHeld) {
     p.GestureActive = true;
     p.ZoomBoxShown = false;
@@ -191,6 +200,10 @@ void PaintBox1MouseMove(PointerInput& in, const PointerEvent& e) {
     in.overlay.showBufferShifted(e.x - p.PressPoint.x, e.y - p.PressPoint.y);
     return;
   }
+  const std::int32_t tmode = ws.tool.ToolMode;
+  if (ws.tool.BaseLoaded && IsTransformState(tmode)) HoverHandles(in, BoxPaper(ws.view, e.x, e.y));
+  if (ws.tool.BaseLoaded && tmode >= 271 && tmode <= 274 && !p.GestureActive)
+    DrawTransformBand(in, BoxPaper(ws.view, e.x, e.y));
   if (p.GestureActive) {
     if (e.leftHeld && e.rightHeld) {
       GestureMove(in, e);

@@ -3,14 +3,22 @@
 // state.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "edit/ToolMode.h"
 #include "layout/Document.h"
 #include "render/Points.h"
 
 namespace sw {
+
+// A rectangle on the paper, mm: left, bottom, right, top.
+struct PaperRectMm {
+  double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+  bool operator==(const PaperRectMm&) const = default;
+};
 
 // The tool and the file: what a click means, and the layout file and its
 // unsaved changes.
@@ -49,6 +57,26 @@ struct LayerPanelState {
   std::int32_t LayerAllState = 2;
   std::int32_t GroupAllState = 2;
   bool operator==(const LayerPanelState&) const = default;
+};
+
+// The transform tool: the handles of the current frame, the two clicks and
+// the frame's rectangle on the paper that the band edits. Paper mm.
+struct TransformState {
+  std::array<PaperPoint, 4> HandlePoints{};  // middles of the x1, y1, x2 and y2 sides
+  PaperPoint TransformStart;
+  PaperPoint TransformEnd;
+  PaperRectMm FrameOnPaper;
+  std::int32_t Frame = 0;  // the frame whose side is being dragged
+  bool BandShown = false;  // the transform band is drawn in XOR
+  bool operator==(const TransformState&) const = default;
+};
+
+// The frame tree's selection: the frames of the current sheet selected in
+// TreeView1 (0 = the base drawing), in the order they were selected. The
+// sheet's own selectedFrame is the current frame among them.
+struct FrameTreeState {
+  std::vector<std::int32_t> Selected;
+  bool operator==(const FrameTreeState&) const = default;
 };
 
 }  // namespace sw

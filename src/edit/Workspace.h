@@ -23,6 +23,8 @@ struct Workspace {
   PointerState pointer;
   PrintState print;
   LayerPanelState layers;
+  FrameTreeState tree;
+  TransformState transform;
   RedrawState redraw;
 };
 

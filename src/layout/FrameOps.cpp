@@ -86,6 +86,20 @@ Status setFrameRect(LayoutDocument& doc, std::int32_t j, double x1, double y1, d
   return Status::Ok();
 }
 
+Status setFrameCircle(LayoutDocument& doc, std::int32_t j, double cx, double cy, double radius) {
+  CLayMain& sh = CurrentSheet(doc);
+  if (Status s = CheckIndex("frame", j, 1, sh.frameHigh); !s) return s;
+  if (sh.frames[static_cast<std::size_t>(j)].kind != kFrameCircle)
+    return MakeError("frame " + std::to_string(j) + " is not a circle frame");
+  if (!std::isfinite(cx) || !std::isfinite(cy) || !(radius >= 0) || !std::isfinite(radius))
+    return MakeError("the circle of frame " + std::to_string(j) + " is not a finite centre and radius");
+  CLayCircle& c = sh.circles[static_cast<std::size_t>(j)];
+  c.cx = cx;
+  c.cy = cy;
+  c.radius = radius;
+  return Status::Ok();
+}
+
 Status setFrameLayers(LayoutDocument& doc, std::int32_t j, std::int32_t writeGroup,
                       const std::array<JWWLayerGroupState, 16>& groups) {
   CLayMain& sh = CurrentSheet(doc);

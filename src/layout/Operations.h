@@ -73,6 +73,9 @@ Status moveFrames(LayoutDocument& doc, const std::vector<std::int32_t>& frames, 
 // Replaces the rectangle of rectangle frame j, corners taken in order so
 // that x1 <= x2 and y1 <= y2; the code stays.
 Status setFrameRect(LayoutDocument& doc, std::int32_t j, double x1, double y1, double x2, double y2);
+// Replaces the circle of circle frame j: centre (cx, cy) and a radius that
+// is not negative; the code stays.
+Status setFrameCircle(LayoutDocument& doc, std::int32_t j, double cx, double cy, double radius);
 // Replaces frame j's write group and its 16 layer-group states.
 Status setFrameLayers(LayoutDocument& doc, std::int32_t j, std::int32_t writeGroup,
                       const std::array<JWWLayerGroupState, 16>& groups);

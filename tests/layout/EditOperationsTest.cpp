@@ -138,7 +138,9 @@ TEST(EditOperations, DeletingASheetSelectsTheOneInItsPlaceElseTheLast) {
     ASSERT_TRUE(deleteSheet(doc, c.deleted));
     SW_EXPECT_CONSISTENT(doc);
     EXPECT_EQ(doc.head.currentSheet, c.currentAfter) << c.sheets << " sheets, deleting " << c.deleted;
-    if (!next.empty()) EXPECT_EQ(doc.head.sheetNames[c.deleted], next);
+    if (!next.empty()) {
+      EXPECT_EQ(doc.head.sheetNames[c.deleted], next);
+    }
   }
 }
 

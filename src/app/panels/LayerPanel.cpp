@@ -1,7 +1,11 @@
 #include "app/panels/LayerPanel.h"
 
+#include <algorithm>
+
 #include <QButtonGroup>
+#include <QEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QToolButton>
 
 #include "app/ButtonPictures.h"
@@ -37,6 +41,7 @@ QFrame* ButtonColumn(QWidget* parent, const char* name, int left, const char* bu
     b->setObjectName(QString("%1%2").arg(buttonPrefix).arg(n));
     b->setProperty("tag", firstTag + n);
     b->setCheckable(true);
+    b->setFocusPolicy(Qt::NoFocus);
     b->setIconSize(QSize(16, 16));
     b->setIcon(QIcon(QPixmap::fromImage(LayerPicture(QString("NUM%1").arg(n)))));
     b->setGeometry(3 + (n / 8) * 28, 3 + (n % 8) * 25, 27, 24);
@@ -78,6 +83,11 @@ LayerPanel::LayerPanel(QWidget* parent) : QFrame(parent) {
   Panel5->setFrameShadow(QFrame::Sunken);
   Panel5->setGeometry(3, 234, 55, 24);
 
+  for (QToolButton* b : LayerButtons) b->installEventFilter(this);
+  for (QToolButton* b : GroupButtons) b->installEventFilter(this);
+  SpBtnLayall->installEventFilter(this);
+  SpBtnLayGpall->installEventFilter(this);
+
   sbtnLayName = new QToolButton(this);
   sbtnLayName->setObjectName("sbtnLayName");
   sbtnLayName->setText("[0-0]");
@@ -102,7 +112,7 @@ void LayerPanel::CheckLayDisplay(const Workspace& ws) {
     const QImage pic = ButtonImage(i, layer.state, layer.protect, ws.drawing.LayerHasLines[flag] != 0,
                                    ws.drawing.LayerHasText[flag] != 0, "CircleBK", "CircleRD");
     QToolButton* b = LayerButtons[static_cast<std::size_t>(i)];
-    if (i == ws.layers.CurrentLayer) b->setChecked(true);
+    if (layer.state == 3) b->setChecked(true);
     b->setIcon(QIcon(QPixmap::fromImage(pic)));
   }
 }
@@ -115,12 +125,39 @@ void LayerPanel::CheckLayGrpDisplay(const Workspace& ws) {
     const QImage pic = ButtonImage(i, group.state, group.protect, ws.drawing.GroupHasLines[n] != 0,
                                    ws.drawing.GroupHasText[n] != 0, "RectBK", "RectRD");
     QToolButton* b = GroupButtons[n];
-    if (i == ws.layers.CurrentGroup) {
+    if (group.state == 3) {
       b->setChecked(true);
       Panel5->setText(HexDigit(i));
     }
     b->setIcon(QIcon(QPixmap::fromImage(pic)));
   }
+}
+
+bool LayerPanel::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  const bool press = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
+  if (!press && type != QEvent::MouseButtonRelease) return QFrame::eventFilter(watched, event);
+  auto* button = qobject_cast<QToolButton*>(watched);
+  if (button == nullptr) return QFrame::eventFilter(watched, event);
+  const bool all = button == SpBtnLayall || button == SpBtnLayGpall;
+  const auto* mouse = static_cast<QMouseEvent*>(event);
+  const bool reported = mouse->button() == Qt::LeftButton || mouse->button() == Qt::RightButton;
+  if (press && reported && button->isEnabled()) {
+    const Qt::KeyboardModifiers keys = mouse->modifiers();
+    const LayerClick click = LayerClickOf(mouse->button() == Qt::RightButton, keys.testFlag(Qt::ShiftModifier),
+                                          keys.testFlag(Qt::ControlModifier));
+    if (button == SpBtnLayall)
+      emit allLayersClicked(click);
+    else if (button == SpBtnLayGpall)
+      emit allGroupsClicked(click);
+    else if (const int tag = button->property("tag").toInt(); tag >= 100)
+      emit groupButtonClicked(tag - 100, click);
+    else
+      emit layerButtonClicked(tag, click);
+  }
+  // The "All" buttons look pressed as usual; the layer and group buttons
+  // never press themselves (refresh does).
+  return !all;
 }
 
 void LayerPanel::refreshLayerName(const Workspace& ws) {

@@ -4,6 +4,7 @@
 
 #include "edit/CommandsLayoutName.h"
 #include "edit/EditDocument.h"
+#include "edit/tools/MoveTransform.h"
 #include "layout/LineExtension.h"
 #include "layout/Operations.h"
 
@@ -11,9 +12,9 @@ namespace sw {
 
 namespace {
 
-bool CommitFrame(PointerInput& in) { return CommitNewFrame(in.ws, in.shell, in.prompts); }
+bool CommitFrame(PointerInput& in, PaperPoint) { return CommitNewFrame(in.ws, in.shell, in.prompts); }
 
-bool CommitAuxLine(PointerInput& in) {
+bool CommitAuxLine(PointerInput& in, PaperPoint) {
   const PaperPoint a = in.ws.pointer.FirstPoint, b = in.ws.pointer.SecondPoint;
   // Two equal points give no direction to extend along.
   if (a == b) return false;
@@ -23,21 +24,11 @@ bool CommitAuxLine(PointerInput& in) {
          }).ok();
 }
 
-// The current frame's offset takes the displacement from the first point to
-// the second (paper y up, offset dy down).
-bool CommitMove(PointerInput& in) {
-  const PaperPoint a = in.ws.pointer.FirstPoint, b = in.ws.pointer.SecondPoint;
-  const std::int32_t k = CurrentSheet(in.ws.document).selectedFrame;
-  if (k < 1 || a == b) return false;
-  return Commit(in.ws, "移動", [&](LayoutDocument& d) { return moveFrames(d, {k}, b.x - a.x, -(b.y - a.y)); })
-      .ok();
-}
-
 constexpr TwoPointTool kTools[] = {
     {100, 200, false, kPromptEndPoint, CommitFrame},
     {110, 210, false, kPromptEndPoint, CommitFrame},
     {130, 230, true, kPromptEndPoint, CommitAuxLine},
-    {150, 300, true, kPromptMoveEnd, CommitMove},
+    {150, 250, true, kPromptMoveEnd, CommitMove},
 };
 
 }  // namespace

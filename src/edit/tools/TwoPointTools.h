@@ -12,11 +12,13 @@ namespace sw {
 
 struct TwoPointTool {
   std::int32_t entry;      // ToolMode waiting for the first point
-  int bandStyle;           // rubber band while the second point is awaited
+  int bandStyle;           // rubber band while the second point is awaited (250: the move band)
   bool constrained;        // the direction boxes bend the second point
   const char* secondPrompt;
-  // Commits FirstPoint / SecondPoint; true when the layout changed.
-  bool (*commit)(PointerInput& in);
+  // Commits FirstPoint / SecondPoint (`clicked`: the second point as
+  // clicked or snapped, before the direction boxes); true when the layout
+  // changed. May end the tool by setting ToolMode below 1000.
+  bool (*commit)(PointerInput& in, PaperPoint clicked);
 };
 
 // The tool whose first-point, waiting or commit value `mode` is; null for
