@@ -31,6 +31,8 @@
 #include "edit/CommandsPrintScale.h"
 #include "edit/CommandsFrameTree.h"
 #include "edit/CommandsLayers.h"
+#include "edit/CommandsLayoutName.h"
+#include "edit/CommandsSheets.h"
 #include "edit/CommandsView.h"
 #include "edit/tools/MoveTransform.h"
 #include "platform/QtCanvas.h"
@@ -181,6 +183,30 @@ void TForm1::connectPanels() {
   });
   connect(Panel1, &FrameTreePanel::selectionCleared, this, [this] {
     ClearFrameTreeSelection(ws_, shell_);
+    ApplyShell();
+  });
+  connect(TabControl1, &SheetTabs::tabStripPressed, this, [this] {
+    TabStripPressed(ws_, shell_, prompts());
+    ApplyShell();
+  });
+  connect(TabControl1, &SheetTabs::addRequested, this, [this] {
+    AddSheetCommand(ws_, shell_);
+    ApplyShell();
+  });
+  connect(TabControl1, &SheetTabs::copyRequested, this, [this] {
+    CopySheetCommand(ws_, shell_, prompts());
+    ApplyShell();
+  });
+  connect(TabControl1, &SheetTabs::deleteRequested, this, [this] {
+    DeleteSheetCommand(ws_, shell_, prompts());
+    ApplyShell();
+  });
+  connect(TabControl1, &SheetTabs::renameRequested, this, [this] {
+    RenameSheetCommand(ws_, shell_, prompts());
+    ApplyShell();
+  });
+  connect(TabControl1, &SheetTabs::sheetMoved, this, [this](int from, int to) {
+    MoveSheetCommand(ws_, shell_, from, to);
     ApplyShell();
   });
   connect(TabControl1, &SheetTabs::sheetChosen, this, [this](int i) {

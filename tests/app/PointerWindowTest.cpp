@@ -3,7 +3,10 @@
 // auxiliary line drawn and deleted, the wheel and the middle-button pan.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
+#include <QTabBar>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTest>
@@ -119,6 +122,74 @@ TEST(PointerWindow, WheelZoomsAndTheMiddleButtonPans) {
   w.send(QEvent::MouseButtonRelease, p + QPoint(60, 0), Qt::MiddleButton, Qt::NoButton);
   EXPECT_NEAR(w.ws().view.ViewWindow.left, before.left - 60 / w.ws().view.ViewScale, 1e-9);
   EXPECT_TRUE(w.ws().history.undo.empty()) << "zoom and pan are no edits";
+}
+
+}  // namespace
+}  // namespace sw
+
+namespace sw {
+namespace {
+
+// Frame 1 chosen in the tree, then its layer 3 stepped with the panel: the
+// back buffer changes at once, and undo gives the picture back.
+TEST(LayerPanelWindow, AFrameChosenInTheTreeHidesItsLayerAtOnce) {
+  Window w;
+  QTreeWidget* tree = w.app.form().findChild<QTreeWidget*>("TreeView1");
+  QTreeWidgetItem* first = tree->topLevelItem(0)->child(0);
+  const QRect r = tree->visualItemRect(first);
+  QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, QPoint(r.right() - 10, r.center().y()));
+  ASSERT_EQ(CurrentSheet(w.ws().document).selectedFrame, 1);
+  auto* layer3 = w.app.form().findChild<QToolButton*>("SpBtnRay3");
+  ASSERT_TRUE(layer3->isEnabled());
+  const std::int32_t before = CurrentFrameEntry(w.ws().document).groups[0].layers[3].state;
+  const QImage shown = w.app.form().backBuffer().copy();
+  QTest::mouseClick(layer3, Qt::LeftButton);
+  EXPECT_NE(CurrentFrameEntry(w.ws().document).groups[0].layers[3].state, before);
+  EXPECT_NE(w.app.form().backBuffer(), shown) << "the frame redraws with its layer stepped";
+  EXPECT_TRUE(w.ws().tool.Modified);
+  QTest::keyClick(&w.app.form(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(CurrentFrameEntry(w.ws().document).groups[0].layers[3].state, before);
+  EXPECT_EQ(w.app.form().backBuffer(), shown);
+}
+
+}  // namespace
+}  // namespace sw
+
+namespace sw {
+namespace {
+
+// The sheet popup adds a sheet; dragging its tab onto the first one moves
+// the sheet with its name; both are undoable.
+TEST(SheetTabsWindow, PopupAddsAndADragReorders) {
+  Window w;
+  auto* tabs = w.app.form().findChild<QTabBar*>("TabControl1");
+  ASSERT_EQ(tabs->count(), 2);
+  QTest::mouseClick(tabs, Qt::RightButton, {}, tabs->tabRect(1).center());
+  EXPECT_EQ(w.ws().document.head.currentSheet, 1) << "the right click selects the tab";
+  auto* menu = w.app.form().findChild<QMenu*>("PopupMenu1");
+  ASSERT_NE(menu, nullptr);
+  EXPECT_TRUE(menu->isVisible());
+  menu->hide();
+  for (QAction* a : menu->actions())
+    if (a->objectName() == "Pop1New") a->trigger();
+  ASSERT_EQ(tabs->count(), 3);
+  EXPECT_EQ(tabs->tabText(2), "layout1");
+  EXPECT_EQ(w.ws().document.head.currentSheet, 2);
+
+  const QString first = tabs->tabText(0);
+  const QPoint from = tabs->tabRect(2).center(), to = tabs->tabRect(0).center();
+  QTest::mousePress(tabs, Qt::LeftButton, {}, from);
+  QMouseEvent move(QEvent::MouseMove, QPointF(to), tabs->mapToGlobal(QPointF(to)), Qt::NoButton, Qt::LeftButton,
+                   Qt::NoModifier);
+  QApplication::sendEvent(tabs, &move);
+  QTest::mouseRelease(tabs, Qt::LeftButton, {}, to);
+  EXPECT_EQ(tabs->tabText(0), "layout1");
+  EXPECT_EQ(tabs->tabText(1), first);
+  EXPECT_EQ(w.ws().document.head.sheetNames[0], "layout1") << "names and sheets move together";
+  EXPECT_EQ(w.ws().document.head.currentSheet, 0);
+  EXPECT_EQ(CurrentSheet(w.ws().document).frameHigh, 0) << "the added sheet, shown where it went";
+  QTest::keyClick(&w.app.form(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(tabs->tabText(0), first);
 }
 
 }  // namespace

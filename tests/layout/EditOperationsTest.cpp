@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <functional>
+#include <limits>
 
 #include "layout/LayoutTestSupport.h"
 #include "layout/Operations.h"
@@ -45,7 +46,7 @@ TEST(EditOperations, FailuresChangeNothingAndSayWhy) {
       {"move a frame twice", [](LayoutDocument& d) { return moveFrames(d, {2, 2}, 5, 5); }},
       {"move by NaN", [](LayoutDocument& d) { return moveFrames(d, {1}, std::nan(""), 0); }},
       {"reshape a circle frame", [](LayoutDocument& d) { return setFrameRect(d, 3, 0, 0, 1, 1); }},
-      {"reshape to infinity", [](LayoutDocument& d) { return setFrameRect(d, 1, 0, 0, 1e309, 1); }},
+      {"reshape to infinity", [](LayoutDocument& d) { return setFrameRect(d, 1, 0, 0, std::numeric_limits<double>::infinity(), 1); }},
       {"delete line 3", [](LayoutDocument& d) { return deleteLine(d, 3); }},
       {"select sheet 2", [](LayoutDocument& d) { return selectSheet(d, 2); }},
       {"rename a sheet to the other's name", [](LayoutDocument& d) { return renameSheet(d, 0, "layout3"); }},
