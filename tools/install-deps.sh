@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   qt6-base-dev libgl-dev
+  nlohmann-json3-dev  # JSON output of sheetwright-cli
   qt6-translations-l10n  # qtbase_ja: the buttons of Qt's own dialogs in Japanese
   fonts-ipafont-gothic fonts-ipafont-mincho
   poppler-utils  # pdftoppm: the tests read printed pages back

@@ -35,6 +35,9 @@
 #include "edit/CommandsSheets.h"
 #include "edit/CommandsView.h"
 #include "edit/tools/MoveTransform.h"
+#include "core/Path.h"
+#include "platform/PagePrint.h"
+#include "platform/PdfExport.h"
 #include "platform/QtCanvas.h"
 
 namespace sw {
@@ -216,6 +219,14 @@ void TForm1::connectPanels() {
     ChooseOutputScale(ws_, shell_, prompts(), i);
     ApplyShell();
   });
+  connect(ToolBar5, &PrintBar::printClicked, this, [this] {
+    printSheet();
+    ApplyShell();
+  });
+  connect(ToolBar5, &PrintBar::pdfClicked, this, [this] {
+    exportPdf();
+    ApplyShell();
+  });
   connect(ToolBar5, &PrintBar::backClicked, this, [this] {
     ModeReset(ws_, shell_);
     ApplyShell();
@@ -324,6 +335,37 @@ void TForm1::refreshPanels() {
   Panel1->refresh(ws_);
   Panel4->refresh(ws_, shell_.layerPanelsEnabled);
   ToolBar5->refresh(ws_);
+}
+
+void TForm1::printSheet() {
+  StartPrintOutput(ws_);
+  ViewState view = ws_.view;
+  RedrawState state = ws_.redraw;
+  printer_.setDocName(QString::fromStdString(ws_.tool.LayoutFileName));
+  const Status s = PrintSheetPage(printer_, view, SheetSource{ws_.drawing, ws_.document, ws_.styles, ws_.print}, state);
+  if (!s) {
+    printer_.abort();
+    prompts().message(MessageKind::Error, MessageButtons::Ok, std::string(kMsgPrintFailed) + "\n" + Describe(s.error()));
+  }
+  shell_.req.invalidate = true;
+}
+
+void TForm1::exportPdf() {
+  const std::string folder =
+      ws_.tool.LayoutFileName.empty() ? std::string() : Utf8FromPath(PathFromUtf8(ws_.tool.LayoutFileName).parent_path());
+  const std::optional<std::string> chosen = prompts().saveFileName({kPdfFilter, ".PDF", folder});
+  if (!chosen || chosen->empty()) return;
+  const std::filesystem::path target = PathFromUtf8(HasExtension(PathFromUtf8(*chosen), ".pdf") ? *chosen : *chosen + ".pdf");
+  ViewState view = ws_.view;
+  RedrawState state = ws_.redraw;
+  const Status s = WriteSheetPdf(target, ws_.document.PaperIndex, ws_.tool.LayoutFileName, view,
+                                 SheetSource{ws_.drawing, ws_.document, ws_.styles, ws_.print}, state);
+  if (!s) {
+    prompts().message(MessageKind::Error, MessageButtons::Ok,
+                      std::string(kMsgPrintFailed) + "\n" + Utf8FromPath(target) + "\n" + Describe(s.error()));
+    return;
+  }
+  shell_.status1 = kMsgSaved;
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

@@ -110,6 +110,11 @@ class TForm1 : public QMainWindow {
   void refreshPanels();
   void redraw();
   void showAbout();
+  // The print toolbar's "印刷 " and "PDF ": the current sheet with the print
+  // mapping onto the chosen printer, or into a PDF file. The page is drawn
+  // from a copy of the view, so the screen's view never keeps the mapping.
+  void printSheet();
+  void exportPdf();
   // The pointer handlers of PaintBox1, then the mirror of the shell.
   void pointer(void (*handler)(PointerInput&, const PointerEvent&), const PointerEvent& e);
 

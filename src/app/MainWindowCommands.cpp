@@ -34,7 +34,7 @@ void TForm1::runCommand(Cmd c) {
       PrintPreviewCommand(ws_, shell_, prompts());
       break;
     case Cmd::FilePrintSetup1:
-      prompts().printSetup();
+      prompts().printSetup(ws_.document.PaperIndex);
       break;
     case Cmd::FileExit1:
       close();

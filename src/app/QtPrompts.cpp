@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPageSize>
 #include <QPrinter>
 #include <QThread>
 
@@ -97,7 +98,12 @@ std::optional<std::string> QtPrompts::fileName(const FileDialogOptions& options,
 std::optional<std::string> QtPrompts::openFileName(const FileDialogOptions& options) { return fileName(options, false); }
 std::optional<std::string> QtPrompts::saveFileName(const FileDialogOptions& options) { return fileName(options, true); }
 
-std::optional<PrinterPage> QtPrompts::printSetup() {
+std::optional<PrinterPage> QtPrompts::printSetup(int paperIndex) {
+  // Sheets are landscape; the sheet's paper is offered when the printer has it.
+  static constexpr QPageSize::PageSizeId kPapers[] = {QPageSize::A0, QPageSize::A1, QPageSize::A2, QPageSize::A3,
+                                                      QPageSize::A4};
+  printer_->setPageOrientation(QPageLayout::Landscape);
+  if (paperIndex >= 0 && paperIndex <= 4) printer_->setPageSize(QPageSize(kPapers[paperIndex]));
   QPrintDialog dlg(printer_, parent_);
   dlg.setObjectName("PrinterSetupDialog1");
   if (dlg.exec() != QDialog::Accepted) return std::nullopt;

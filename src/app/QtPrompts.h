@@ -31,7 +31,7 @@ class QtPrompts : public Prompts {
   std::optional<double> printPercent(double percent) override;
   std::optional<std::string> openFileName(const FileDialogOptions& options) override;
   std::optional<std::string> saveFileName(const FileDialogOptions& options) override;
-  std::optional<PrinterPage> printSetup() override;
+  std::optional<PrinterPage> printSetup(int paperIndex) override;
   void pause(int ms) override;
 
  private:

@@ -1,18 +1,24 @@
 // sheetwright-cli info DRAWING.jww: JSON summary of a drawing.
-#include <cstdio>
+#include <string>
 
 #include "cli/Commands.h"
-#include "cli/Json.h"
+#include "cli/JsonOutput.h"
 #include "jww/Reader.h"
 
 namespace sw::cli {
 namespace {
 
 template <std::size_t N>
-void ByteTable(Json& j, const char* name, const std::array<std::uint8_t, N>& t) {
-  j.key(name).beginArray();
-  for (std::uint8_t v : t) j.value(static_cast<int>(v));
-  j.endArray();
+Json ByteTable(const std::array<std::uint8_t, N>& t) {
+  Json out = Json::array();
+  for (std::uint8_t v : t) out.push_back(static_cast<int>(v));
+  return out;
+}
+
+Json Texts(const auto& cp932Texts) {
+  Json out = Json::array();
+  for (const std::string& t : cp932Texts) out.push_back(Cp932Text(t));
+  return out;
 }
 
 }  // namespace
@@ -23,35 +29,24 @@ int RunInfo(const Args& args) {
   if (Status s = ReadJWWFile(args[0], d); !s) return ReportBadInput(args[0], s.error());
   const JWWHead& h = d.head;
   Json j;
-  j.beginObject();
-  j.field("version", static_cast<std::int64_t>(h.version));
-  j.key("memo").cp932(h.memo);
-  j.field("paperSize", h.paperSize);
-  j.field("writeGroup", h.writeGroup);
-  WriteGroups(j, h.groups);
-  j.key("layerNames").beginArray();
-  for (const auto& n : h.layerNames) j.cp932(n);
-  j.endArray();
-  j.key("groupNames").beginArray();
-  for (const auto& n : h.groupNames) j.cp932(n);
-  j.endArray();
-  j.key("counts").beginObject();
-  j.field("JWWLines", static_cast<std::int64_t>(d.JWWLines.size()));
-  j.field("JWWArcs", static_cast<std::int64_t>(d.JWWArcs.size()));
-  j.field("JWWPoints", static_cast<std::int64_t>(d.JWWPoints.size()));
-  j.field("JWWTexts", static_cast<std::int64_t>(d.JWWTexts.size()));
-  j.field("JWWSolids", static_cast<std::int64_t>(d.JWWSolids.size()));
-  j.field("JWWInserts", static_cast<std::int64_t>(d.JWWInserts.size()));
-  j.field("JWWDims", static_cast<std::int64_t>(d.JWWDims.size()));
-  j.endObject();
-  j.field("blockDefinitions", static_cast<std::int64_t>(d.JWWBlocks.definitions().size()));
-  j.field("blockMembers", static_cast<std::int64_t>(d.JWWBlocks.members().size()));
-  ByteTable(j, "LayerHasLines", d.LayerHasLines);
-  ByteTable(j, "LayerHasText", d.LayerHasText);
-  ByteTable(j, "GroupHasLines", d.GroupHasLines);
-  ByteTable(j, "GroupHasText", d.GroupHasText);
-  j.endObject();
-  std::fputs(j.str().c_str(), stdout);
+  j["version"] = h.version;
+  j["memo"] = Cp932Text(h.memo);
+  j["paperSize"] = h.paperSize;
+  j["writeGroup"] = h.writeGroup;
+  j["groups"] = GroupsJson(h.groups);
+  j["layerNames"] = Texts(h.layerNames);
+  j["groupNames"] = Texts(h.groupNames);
+  j["counts"] = {{"JWWLines", d.JWWLines.size()},   {"JWWArcs", d.JWWArcs.size()},
+                 {"JWWPoints", d.JWWPoints.size()}, {"JWWTexts", d.JWWTexts.size()},
+                 {"JWWSolids", d.JWWSolids.size()}, {"JWWInserts", d.JWWInserts.size()},
+                 {"JWWDims", d.JWWDims.size()}};
+  j["blockDefinitions"] = d.JWWBlocks.definitions().size();
+  j["blockMembers"] = d.JWWBlocks.members().size();
+  j["LayerHasLines"] = ByteTable(d.LayerHasLines);
+  j["LayerHasText"] = ByteTable(d.LayerHasText);
+  j["GroupHasLines"] = ByteTable(d.GroupHasLines);
+  j["GroupHasText"] = ByteTable(d.GroupHasText);
+  PrintJson(j);
   return 0;
 }
 

@@ -1,60 +1,40 @@
 // sheetwright-cli layout LAYOUT.swt: JSON of a layout document.
 // sheetwright-cli resave IN.swt OUT.swt: load, then save.
-#include <cstdio>
 
 #include "cli/Commands.h"
-#include "cli/Json.h"
+#include "cli/JsonOutput.h"
 #include "layout/SwtFile.h"
 
 namespace sw::cli {
 namespace {
 
-void Frame(Json& j, const CLayCount& f) {
-  j.beginObject();
-  j.field("kind", f.kind);
-  j.key("name").cp932(f.name);
-  j.field("dx", f.dx).field("dy", f.dy).field("writeGroup", f.writeGroup);
-  WriteGroups(j, f.groups);
-  j.endObject();
+Json Frame(const CLayCount& f) {
+  return {{"kind", f.kind}, {"name", Cp932Text(f.name)},    {"dx", f.dx},
+          {"dy", f.dy},     {"writeGroup", f.writeGroup}, {"groups", GroupsJson(f.groups)}};
 }
 
-void Doubles(Json& j, const char* name, const std::vector<double>& v) {
-  j.key(name).beginArray();
-  for (double x : v) j.value(x);
-  j.endArray();
-}
-
-void Sheet(Json& j, const CLayMain& sh) {
-  j.beginObject();
-  j.field("frameHigh", sh.frameHigh).field("selectedFrame", sh.selectedFrame);
-  j.key("frames").beginArray();
-  for (const auto& f : sh.frames) Frame(j, f);
-  j.endArray();
-  j.key("circles").beginArray();
+Json Sheet(const CLayMain& sh) {
+  Json j;
+  j["frameHigh"] = sh.frameHigh;
+  j["selectedFrame"] = sh.selectedFrame;
+  j["frames"] = Json::array();
+  for (const auto& f : sh.frames) j["frames"].push_back(Frame(f));
+  j["circles"] = Json::array();
   for (const auto& c : sh.circles)
-    j.beginObject().field("code", c.code).field("cx", c.cx).field("cy", c.cy).field("radius", c.radius).endObject();
-  j.endArray();
-  j.key("rects").beginArray();
+    j["circles"].push_back({{"code", c.code}, {"cx", c.cx}, {"cy", c.cy}, {"radius", c.radius}});
+  j["rects"] = Json::array();
   for (const auto& r : sh.rects)
-    j.beginObject().field("code", r.code).field("x1", r.x1).field("y1", r.y1).field("x2", r.x2).field("y2", r.y2).endObject();
-  j.endArray();
-  j.key("plines").beginArray();
-  for (const auto& p : sh.plines) {
-    j.beginObject().field("value1", p.value1).field("value2", p.value2);
-    Doubles(j, "X", p.X);
-    Doubles(j, "Y", p.Y);
-    j.endObject();
-  }
-  j.endArray();
-  j.field("lineHigh", sh.lineHigh);
-  j.key("lines").beginArray();
+    j["rects"].push_back({{"code", r.code}, {"x1", r.x1}, {"y1", r.y1}, {"x2", r.x2}, {"y2", r.y2}});
+  j["plines"] = Json::array();
+  for (const auto& p : sh.plines)
+    j["plines"].push_back({{"value1", p.value1}, {"value2", p.value2}, {"X", p.X}, {"Y", p.Y}});
+  j["lineHigh"] = sh.lineHigh;
+  j["lines"] = Json::array();
   for (const auto& l : sh.lines)
-    j.beginObject().field("code", l.code).field("x1", l.x1).field("y1", l.y1).field("x2", l.x2).field("y2", l.y2).endObject();
-  j.endArray();
-  j.key("shown").beginArray();
-  for (bool s : sh.shown) j.value(s);
-  j.endArray();
-  j.endObject();
+    j["lines"].push_back({{"code", l.code}, {"x1", l.x1}, {"y1", l.y1}, {"x2", l.x2}, {"y2", l.y2}});
+  j["shown"] = Json::array();
+  for (bool s : sh.shown) j["shown"].push_back(s);
+  return j;
 }
 
 }  // namespace
@@ -65,19 +45,15 @@ int RunLayout(const Args& args) {
   if (Status s = LoadLayout(args[0], doc); !s) return ReportBadInput(args[0], s.error());
   const SWTHead& h = doc.head;
   Json j;
-  j.beginObject();
-  j.key("baseFile").cp932(h.baseFile);
-  j.field("PaperIndex", doc.PaperIndex);
-  j.field("sheetHigh", h.sheetHigh);
-  j.key("sheetNames").beginArray();
-  for (const auto& n : h.sheetNames) j.cp932(n);
-  j.endArray();
-  j.field("currentSheet", h.currentSheet);
-  j.key("Sheets").beginArray();
-  for (const auto& sh : doc.Sheets) Sheet(j, sh);
-  j.endArray();
-  j.endObject();
-  std::fputs(j.str().c_str(), stdout);
+  j["baseFile"] = Cp932Text(h.baseFile);
+  j["PaperIndex"] = doc.PaperIndex;
+  j["sheetHigh"] = h.sheetHigh;
+  j["sheetNames"] = Json::array();
+  for (const auto& n : h.sheetNames) j["sheetNames"].push_back(Cp932Text(n));
+  j["currentSheet"] = h.currentSheet;
+  j["Sheets"] = Json::array();
+  for (const auto& sh : doc.Sheets) j["Sheets"].push_back(Sheet(sh));
+  PrintJson(j);
   return 0;
 }
 

@@ -2,32 +2,16 @@
 // [--registry FILE]: the sheet printed as the print button prints it, onto
 // one landscape PDF page at 600 dpi, vector, the paper centre on the page
 // centre and one sheet mm PERCENT/100 mm on paper.
-#include <QBuffer>
-#include <QPageSize>
-#include <QPdfWriter>
 
 #include "cli/SheetInput.h"
-#include "core/Cp932.h"
-#include "core/File.h"
+#include "core/Path.h"
 #include "edit/CommandsPrintScale.h"
+#include "platform/PdfExport.h"
 #include "settings/SettingsConvert.h"
-#include "platform/PagePrint.h"
 
 namespace sw::cli {
 
 namespace {
-
-constexpr int kPrintDpi = 600;
-
-QPageSize::PageSizeId PageOfPaper(int paperIndex) {
-  switch (paperIndex) {
-    case 0: return QPageSize::A0;
-    case 1: return QPageSize::A1;
-    case 2: return QPageSize::A2;
-    case 3: return QPageSize::A3;
-    default: return QPageSize::A4;
-  }
-}
 
 // "A0".."A4" (either case) to a paper index.
 std::optional<int> ParsePage(const std::string& text) {
@@ -80,25 +64,9 @@ int RunPrint(const Args& args) {
   FitViewToPaper(view, ws->document.PaperIndex, BoxSize{1024, 768});
   ws->print.OutputScale = percent / 100;
 
-  QByteArray pdf;
-  QBuffer out(&pdf);
-  out.open(QIODevice::WriteOnly);
-  {
-    QPdfWriter writer(&out);
-    writer.setResolution(kPrintDpi);
-    writer.setPageSize(QPageSize(PageOfPaper(page.value_or(ws->document.PaperIndex))));
-    writer.setPageOrientation(QPageLayout::Landscape);
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    writer.setTitle(QString::fromStdString(req.input));
-    writer.setCreator(QStringLiteral("Sheetwright"));
-    if (Status s = PrintSheetPage(writer, view, SheetSource{ws->drawing, ws->document, ws->styles, ws->print},
-                                  ws->redraw);
-        !s) {
-      return ReportBadInput(pos[1], s.error());
-    }
-  }
-  const auto* bytes = reinterpret_cast<const std::uint8_t*>(pdf.constData());
-  if (Status s = WriteFileAtomic(pos[1], {bytes, static_cast<std::size_t>(pdf.size())}); !s)
+  if (Status s = WriteSheetPdf(PathFromUtf8(pos[1]), page.value_or(ws->document.PaperIndex), req.input, view,
+                                SheetSource{ws->drawing, ws->document, ws->styles, ws->print}, ws->redraw);
+      !s)
     return ReportBadInput(pos[1], s.error());
   return 0;
 }

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "cli/Commands.h"
-#include "cli/Json.h"
+#include "cli/JsonOutput.h"
 #include "cli/SheetInput.h"
 #include "render/Styles.h"
 #include "settings/JwcadSettings.h"
@@ -22,38 +22,33 @@ const char* OriginName(Origin o) {
   return "initial";
 }
 
-// Entries first..last; line type 10 does not exist and is left out.
+// Entries first..last, keyed by number; line type 10 does not exist and is
+// left out.
 template <class T, std::size_t N>
-void Numbered(Json& j, const char* name, const std::array<T, N>& table, int first, int last) {
-  j.key(name).beginObject();
+Json Numbered(const std::array<T, N>& table, int first, int last) {
+  Json out = Json::object();
   for (int i = first; i <= last; ++i) {
     if (first <= 9 && last >= 11 && i == 10) continue;
-    if constexpr (std::is_same_v<T, std::uint32_t>)
-      j.field(std::to_string(i), static_cast<std::int64_t>(table[static_cast<std::size_t>(i)]));
-    else
-      j.field(std::to_string(i), table[static_cast<std::size_t>(i)]);
+    out[std::to_string(i)] = table[static_cast<std::size_t>(i)];
   }
-  j.endObject();
+  return out;
 }
 
-void Patterns(Json& j, const char* name, const std::array<DashPattern, 65>& table) {
-  j.key(name).beginObject();
+Json Patterns(const std::array<DashPattern, 65>& table) {
+  Json out = Json::object();
   for (int t = 1; t <= 64; ++t) {
     const DashPattern& p = table[static_cast<std::size_t>(t)];
-    if (p.empty()) continue;
-    j.key(std::to_string(t)).beginArray();
-    for (double d : p) j.value(d);
-    j.endArray();
+    if (!p.empty()) out[std::to_string(t)] = p;
   }
-  j.endObject();
+  return out;
 }
 
 template <class T, std::size_t N>
-void Origins(Json& j, const char* name, const std::array<Imported<T>, N>& table) {
-  j.key(name).beginObject();
+Json Origins(const std::array<Imported<T>, N>& table) {
+  Json out = Json::object();
   for (std::size_t i = 0; i < N; ++i)
-    if (table[i].imported()) j.field(std::to_string(i), OriginName(table[i].from));
-  j.endObject();
+    if (table[i].imported()) out[std::to_string(i)] = OriginName(table[i].from);
+  return out;
 }
 
 }  // namespace
@@ -79,64 +74,54 @@ int RunSettings(const Args& args) {
   const JwcadSettings s = ImportStyleTables(st, jwcad.value().get(), own.value().get());
 
   Json j;
-  j.beginObject();
-  Numbered(j, "ScreenPenColor", st.ScreenPenColor, 1, 9);
-  Numbered(j, "ScreenPenWidth", st.ScreenPenWidth, 1, 9);
-  Numbered(j, "PrintPenColor", st.PrintPenColor, 1, 9);
-  Numbered(j, "PrintPenWidth", st.PrintPenWidth, 1, 9);
-  Numbered(j, "PointRadius", st.PointRadius, 1, 8);
-  j.field("GreyColor", static_cast<std::int64_t>(st.GreyColor));
-  j.field("PrintGreyColor", static_cast<std::int64_t>(st.PrintGreyColor));
-  j.field("BackgroundColor", static_cast<std::int64_t>(st.BackgroundColor));
-  j.field("ZoomFrameColor", static_cast<std::int64_t>(st.ZoomFrameColor));
-  j.field("LayoutColor", static_cast<std::int64_t>(st.LayoutColor));
-  j.field("TransformColor", static_cast<std::int64_t>(st.TransformColor));
-  j.field("MouseWheel", st.MouseWheel);
-  j.key("LineTypeBits").beginObject();
-  for (int t = 1; t <= 19; ++t)
-    if (t != 10) j.field(std::to_string(t), st.LineTypeBits[static_cast<std::size_t>(t)]);
-  j.endObject();
-  Numbered(j, "ScreenUnit", st.ScreenUnit, 1, 19);
-  Numbered(j, "PrintUnit", st.PrintUnit, 1, 19);
-  Numbered(j, "ScreenAmplitude", st.ScreenAmplitude, 11, 15);
-  Numbered(j, "PrintAmplitude", st.PrintAmplitude, 11, 15);
-  Patterns(j, "ScreenPattern", st.ScreenPattern);
-  Patterns(j, "PrintPattern", st.PrintPattern);
-  Numbered(j, "TextColor", st.TextKindColor, 1, 10);
-  j.key("sources").beginObject();
-  j.field("jwcad", s.jwcadSource).field("own", s.ownSource);
-  j.endObject();
-  j.key("origins").beginObject();
-  Origins(j, "ScreenPenColor", s.ScreenPenColor);
-  Origins(j, "ScreenPenWidth", s.ScreenPenWidth);
-  Origins(j, "PrintPenColor", s.PrintPenColor);
-  Origins(j, "PrintPenWidth", s.PrintPenWidth);
-  Origins(j, "PointRadius", s.PointRadius);
-  Origins(j, "LineTypeBits", s.LineTypeBits);
-  Origins(j, "ScreenUnit", s.ScreenPitch);
-  Origins(j, "PrintUnit", s.PrintPitch);
-  Origins(j, "ScreenAmplitude", s.RandomWidth);
-  Origins(j, "PrintAmplitude", s.PrintRandom);
+  j["ScreenPenColor"] = Numbered(st.ScreenPenColor, 1, 9);
+  j["ScreenPenWidth"] = Numbered(st.ScreenPenWidth, 1, 9);
+  j["PrintPenColor"] = Numbered(st.PrintPenColor, 1, 9);
+  j["PrintPenWidth"] = Numbered(st.PrintPenWidth, 1, 9);
+  j["PointRadius"] = Numbered(st.PointRadius, 1, 8);
+  j["GreyColor"] = st.GreyColor;
+  j["PrintGreyColor"] = st.PrintGreyColor;
+  j["BackgroundColor"] = st.BackgroundColor;
+  j["ZoomFrameColor"] = st.ZoomFrameColor;
+  j["LayoutColor"] = st.LayoutColor;
+  j["TransformColor"] = st.TransformColor;
+  j["MouseWheel"] = st.MouseWheel;
+  j["LineTypeBits"] = Numbered(st.LineTypeBits, 1, 19);
+  j["ScreenUnit"] = Numbered(st.ScreenUnit, 1, 19);
+  j["PrintUnit"] = Numbered(st.PrintUnit, 1, 19);
+  j["ScreenAmplitude"] = Numbered(st.ScreenAmplitude, 11, 15);
+  j["PrintAmplitude"] = Numbered(st.PrintAmplitude, 11, 15);
+  j["ScreenPattern"] = Patterns(st.ScreenPattern);
+  j["PrintPattern"] = Patterns(st.PrintPattern);
+  j["TextColor"] = Numbered(st.TextKindColor, 1, 10);
+  j["sources"] = {{"jwcad", s.jwcadSource}, {"own", s.ownSource}};
+  Json& origins = j["origins"];
+  origins["ScreenPenColor"] = Origins(s.ScreenPenColor);
+  origins["ScreenPenWidth"] = Origins(s.ScreenPenWidth);
+  origins["PrintPenColor"] = Origins(s.PrintPenColor);
+  origins["PrintPenWidth"] = Origins(s.PrintPenWidth);
+  origins["PointRadius"] = Origins(s.PointRadius);
+  origins["LineTypeBits"] = Origins(s.LineTypeBits);
+  origins["ScreenUnit"] = Origins(s.ScreenPitch);
+  origins["PrintUnit"] = Origins(s.PrintPitch);
+  origins["ScreenAmplitude"] = Origins(s.RandomWidth);
+  origins["PrintAmplitude"] = Origins(s.PrintRandom);
   // A pattern is built from the line type's bits (and its pitches).
-  Origins(j, "ScreenPattern", s.LineTypeBits);
-  Origins(j, "PrintPattern", s.LineTypeBits);
-  Origins(j, "TextColor", s.TextColor);
-  j.field("GreyColor", OriginName(s.GreyColor.from));
-  j.field("PrintGreyColor", OriginName(s.PrintGreyColor.from));
-  j.field("BackgroundColor", OriginName(s.BackgroundColor.from));
-  j.field("ZoomFrameColor", OriginName(s.ZoomFrameColor.from));
-  j.field("LayoutColor", OriginName(s.LayoutColor.from));
-  j.field("TransformColor", OriginName(s.TransformColor.from));
-  j.field("MouseWheel", OriginName(s.MouseWheel.from));
-  j.endObject();
-  j.key("errors").beginArray();
-  for (const auto& e : s.errors) j.value(e.source + ": " + e.key + "\\" + e.name + ": " + e.message);
-  j.endArray();
-  j.key("warnings").beginArray();
-  for (const auto& w : s.registryWarnings) j.value(w);
-  j.endArray();
-  j.endObject();
-  std::fputs(j.str().c_str(), stdout);
+  origins["ScreenPattern"] = Origins(s.LineTypeBits);
+  origins["PrintPattern"] = Origins(s.LineTypeBits);
+  origins["TextColor"] = Origins(s.TextColor);
+  origins["GreyColor"] = OriginName(s.GreyColor.from);
+  origins["PrintGreyColor"] = OriginName(s.PrintGreyColor.from);
+  origins["BackgroundColor"] = OriginName(s.BackgroundColor.from);
+  origins["ZoomFrameColor"] = OriginName(s.ZoomFrameColor.from);
+  origins["LayoutColor"] = OriginName(s.LayoutColor.from);
+  origins["TransformColor"] = OriginName(s.TransformColor.from);
+  origins["MouseWheel"] = OriginName(s.MouseWheel.from);
+  j["errors"] = Json::array();
+  for (const auto& e : s.errors)
+    j["errors"].push_back(e.source + ": " + e.key + "\\" + e.name + ": " + e.message);
+  j["warnings"] = s.registryWarnings;
+  PrintJson(j);
   return 0;
 }
 

@@ -17,6 +17,7 @@ int RunResave(const Args& args);
 int RunSettings(const Args& args);
 int RunRender(const Args& args);
 int RunPrint(const Args& args);
+int RunBlocks(const Args& args);
 
 // Prints "FILE: byte N: problem" (or "FILE: problem") on stderr; returns 1.
 int ReportBadInput(const std::string& file, const Error& e);

@@ -43,6 +43,7 @@ const Command kCommands[] = {
     {"render", RunRender, "render IN.(swt|jww) OUT.png [--sheet N] [--size WxH] [--registry FILE]", true},
     {"print", RunPrint,
      "print IN.(swt|jww) OUT.pdf [--sheet N] [--scale PERCENT] [--page A0..A4] [--registry FILE]", true},
+    {"blocks", RunBlocks, "blocks DRAWING.jww"},
 };
 
 }  // namespace

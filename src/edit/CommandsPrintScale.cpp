@@ -52,8 +52,10 @@ void ChooseOutputScale(Workspace& ws, ShellState& shell, Prompts& prompts, int i
   shell.req.invalidate = true;
 }
 
+void StartPrintOutput(Workspace& ws) { ws.print.Printing = true; }
+
 bool PrintPreviewCommand(Workspace& ws, ShellState& shell, Prompts& prompts) {
-  std::optional<PrinterPage> page = prompts.printSetup();
+  std::optional<PrinterPage> page = prompts.printSetup(ws.document.PaperIndex);
   if (!page) return false;
   ws.print.PrinterPaperMm.width = page->widthMm;
   ws.print.PrinterPaperMm.height = page->heightMm;

@@ -46,6 +46,12 @@ std::string CustomScaleItemText(double percent);
 // The sheet is redrawn.
 void ChooseOutputScale(Workspace& ws, ShellState& shell, Prompts& prompts, int index);
 
+inline constexpr const char* kMsgPrintFailed = "印刷に失敗しました。";
+inline constexpr const char* kPdfFilter = "PDF Files(*.PDF)|*.PDF";
+
+// The print button starts its output: Printing is set until the mode reset.
+void StartPrintOutput(Workspace& ws);
+
 // FilePrint1: the printer setup, then the print preview (ToolBar5 up,
 // PrintPreview set, PrinterPaperMm from the printer). False when cancelled.
 bool PrintPreviewCommand(Workspace& ws, ShellState& shell, Prompts& prompts);

@@ -49,9 +49,10 @@ class Prompts {
   // The file chosen in an open or save dialog, or nullopt when cancelled.
   virtual std::optional<std::string> openFileName(const FileDialogOptions& options) = 0;
   virtual std::optional<std::string> saveFileName(const FileDialogOptions& options) = 0;
-  // The printer setup dialog: the page of the chosen printer, or nullopt
-  // when cancelled.
-  virtual std::optional<PrinterPage> printSetup() = 0;
+  // The printer setup dialog, starting landscape on paper A<paperIndex>
+  // when the printer has it: the page of the chosen printer in its
+  // orientation, or nullopt when cancelled.
+  virtual std::optional<PrinterPage> printSetup(int paperIndex) = 0;
   // Lets the user interface run for `ms` milliseconds (the 100 ms waits).
   virtual void pause(int ms) = 0;
 };

@@ -1,7 +1,6 @@
 #include "platform/PagePrint.h"
 
 #include <QPainter>
-#include <QPicture>
 
 #include "platform/QtCanvas.h"
 
@@ -16,20 +15,18 @@ Status PrintSheetPage(QPaintDevice& device, ViewState& view, const SheetSource& 
   PrintState print = source.print;
   print.Printing = true;
   const SavedView saved = BeginPrintMapping(view, print.OutputScale, pageW, pageH, dpiX, dpiY);
-  QPicture picture;
+  // The page is drawn straight onto the device as the sheet is walked, so
+  // that a large drawing costs the device's own memory and nothing more.
+  bool painted = false;
   {
-    QtCanvas canvas(picture);
-    RedrawSheet(canvas, view, SheetSource{source.drawing, source.document, source.styles, print}, state);
+    QtCanvas canvas(device);
+    painted = canvas.IsActive();
+    if (painted)
+      RedrawSheet(canvas, view, SheetSource{source.drawing, source.document, source.styles, print}, state);
+    painted = canvas.Finish() && painted;
   }
   EndPrintMapping(view, saved);
-  QPainter page(&device);
-  if (!page.isActive()) return Error{"the page cannot be drawn on", -1};
-  // Playing a picture scales it by the device's resolution over the
-  // picture's; the picture already holds device pixels, so that is undone.
-  page.scale(double(picture.logicalDpiX()) / device.logicalDpiX(),
-             double(picture.logicalDpiY()) / device.logicalDpiY());
-  page.drawPicture(0, 0, picture);
-  if (!page.end()) return Error{"the page could not be finished", -1};
+  if (!painted) return Error{"the page could not be drawn on", -1};
   return {};
 }
 

@@ -25,6 +25,9 @@ class QtCanvas : public Canvas {
 
   // False when the device could not be painted on (a null image, say).
   bool IsActive() const { return painter_.isActive(); }
+  // Ends the painting now (a printer then finishes its page); false when
+  // the device reported a failure. The canvas draws nothing afterwards.
+  bool Finish() { return painter_.isActive() ? painter_.end() : false; }
   // True when XOR pens really XOR on this device.
   bool XorSupported() const { return xor_; }
 

@@ -220,7 +220,9 @@ TEST_P(PrintScaleDialogRules, OkConvertsOrKeepsTheDialogOpen) {
   GuardOpenDialog(&dlg);
   EXPECT_EQ(dlg.ask(12.5), c.result);
   EXPECT_EQ(firstText, "12.5");
-  if (c.result) EXPECT_TRUE(informed.empty());
+  if (c.result) {
+    EXPECT_TRUE(informed.empty());
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, PrintScaleDialogRules,

@@ -16,6 +16,7 @@
 
 #include "app/AppTestSupport.h"
 #include "app/PaintBox.h"
+#include "edit/Commands.h"
 #include "edit/PointerEngine.h"
 
 namespace sw {
@@ -190,6 +191,29 @@ TEST(SheetTabsWindow, PopupAddsAndADragReorders) {
   EXPECT_EQ(CurrentSheet(w.ws().document).frameHigh, 0) << "the added sheet, shown where it went";
   QTest::keyClick(&w.app.form(), Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(tabs->tabText(0), first);
+}
+
+}  // namespace
+}  // namespace sw
+
+namespace sw {
+namespace {
+
+// "PDF " in the print preview writes the sheet to the file chosen and
+// leaves the screen's view as it was.
+TEST(PrintWindow, PdfButtonWritesThePageAndKeepsTheView) {
+  Window w;
+  w.app.prompts.printers.push_back(PrinterPage{410, 287});
+  w.app.form().runCommand(Cmd::FilePrint1);
+  ASSERT_TRUE(w.ws().print.PrintPreview);
+  const ViewState before = w.ws().view;
+  w.app.prompts.saveNames.push_back(w.scratch.file("sheet"));
+  QTest::mouseClick(w.app.form().findChild<QToolButton*>("tbsPDF"), Qt::LeftButton);
+  QFile pdf(QString::fromStdString(w.scratch.file("sheet.pdf")));
+  ASSERT_TRUE(pdf.open(QIODevice::ReadOnly)) << "the extension is added";
+  EXPECT_TRUE(pdf.read(5) == "%PDF-");
+  EXPECT_TRUE(w.ws().view == before);
+  EXPECT_TRUE(w.app.prompts.messages.empty());
 }
 
 }  // namespace

@@ -377,8 +377,12 @@ TEST(WindowHistory, UndoAndRedoAPaperChoice) {
     EXPECT_EQ(app.form().findChild<QToolButton*>("sbtnPaperSize")->text(), QString("A-%1").arg(step.paper));
     EXPECT_TRUE(app.form().findChild<QAction*>(QString("A%1").arg(step.paper))->isChecked());
     EXPECT_EQ(ws.tool.Modified, step.modified);
-    if (!step.modified) EXPECT_TRUE(ws.document == opened) << "back to the layout as opened";
-    if (step.status1) EXPECT_EQ(Status1(app.form()), QString::fromUtf8(step.status1));
+    if (!step.modified) {
+      EXPECT_TRUE(ws.document == opened) << "back to the layout as opened";
+    }
+    if (step.status1) {
+      EXPECT_EQ(Status1(app.form()), QString::fromUtf8(step.status1));
+    }
     EXPECT_EQ(app.form().action(Cmd::EditUndo1)->isEnabled(), step.canUndo);
     EXPECT_EQ(app.form().action(Cmd::EditRedo1)->isEnabled(), step.canRedo);
     EXPECT_EQ(app.form().windowTitle(), "sample.swt - Sheetwright");

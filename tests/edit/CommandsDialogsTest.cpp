@@ -57,7 +57,9 @@ TEST_P(LayoutNameRules, Check) {
   EXPECT_EQ(v.accepted, c.accepted);
   EXPECT_EQ(v.message, c.message);
   EXPECT_EQ(v.clearField, c.clearField);
-  if (v.accepted) EXPECT_EQ(v.name, Utf8ToCp932(c.text));
+  if (v.accepted) {
+    EXPECT_EQ(v.name, Utf8ToCp932(c.text));
+  }
 }
 
 constexpr const char* kDupFrame = "同じレイアウト名があります。名前を変えて下さい。";
@@ -210,8 +212,11 @@ class PrintScaleRules : public ::testing::TestWithParam<PercentCase> {};
 TEST_P(PrintScaleRules, ConvertOrRefuse) {
   const Result<double> v = ParsePrintPercent(GetParam().text);
   EXPECT_EQ(v.ok(), GetParam().ok);
-  if (v.ok()) EXPECT_EQ(v.value(), GetParam().percent);
-  else EXPECT_EQ(v.error().message, kConversionError);
+  if (v.ok()) {
+    EXPECT_EQ(v.value(), GetParam().percent);
+  } else {
+    EXPECT_EQ(v.error().message, kConversionError);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, PrintScaleRules,

@@ -75,7 +75,7 @@ class ScriptedPrompts : public Prompts {
     saveDialogs.push_back(options);
     return take(saveNames, "save dialog");
   }
-  std::optional<PrinterPage> printSetup() override { return take(printers, "printer setup"); }
+  std::optional<PrinterPage> printSetup(int) override { return take(printers, "printer setup"); }
   void pause(int ms) override { pausedMs += ms; }
 
   // The texts of the messages shown, in order.

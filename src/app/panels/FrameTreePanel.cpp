@@ -29,6 +29,15 @@ QTreeWidgetItem* Node(const QString& text) {
   return item;
 }
 
+// A block tree node and its subtree as TreeView2 items; each item owns a
+// copy of its node's payload.
+QTreeWidgetItem* BlockItem(const BlockTreeNode& n) {
+  auto* item = new QTreeWidgetItem(QStringList{Text(n.text)});
+  item->setData(0, Qt::UserRole, QVariant::fromValue(n.data));
+  for (const BlockTreeNode& child : n.children) item->addChild(BlockItem(child));
+  return item;
+}
+
 // The frame index of a node: 0 for the root, k for the k-th child.
 int IndexOf(const QTreeWidgetItem* item) {
   const QTreeWidgetItem* parent = item->parent();
@@ -206,9 +215,25 @@ void FrameTreePanel::refresh(const Workspace& ws) {
   if (!ws.tool.BaseLoaded) {
     TreeView1->clear();
     TreeView2->clear();
+    blockTreeKey_.reset();
     return;
   }
+  refreshBlockTree(ws);
   rebuild(ws);
+}
+
+void FrameTreePanel::refreshBlockTree(const Workspace& ws) {
+  const std::uint64_t key = BlockTreeKey(ws.drawing);
+  if (blockTreeKey_ == key) return;
+  blockTreeKey_ = key;
+  const BlockTree tree = BuildBlockTree(ws.drawing);
+  auto* root = new QTreeWidgetItem(QStringList{QString::fromLatin1(kBlockTreeRootText)});
+  for (const BlockTreeNode& n : tree.nodes) root->addChild(BlockItem(n));
+  TreeView2->setUpdatesEnabled(false);
+  TreeView2->clear();
+  TreeView2->addTopLevelItem(root);
+  TreeView2->expandAll();
+  TreeView2->setUpdatesEnabled(true);
 }
 
 void FrameTreePanel::rebuild(const Workspace& ws) {

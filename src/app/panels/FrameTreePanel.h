@@ -2,7 +2,8 @@
 // tree TreeView1 of the current sheet. The root node is the base drawing
 // (frame 0), its children the sheet's frames 1..n, each with a check box
 // mirroring the sheet's shown flag. The hidden tree TreeView2 holds the
-// block structure.
+// block tree of the base drawing (jww/BlockTree.h): the root "BlockTree",
+// one node per insert, each item carrying its TBlockNodeData in Qt::UserRole.
 //
 // The panel never changes the workspace. It reports what the user did by
 // its signals; the window applies the rules of edit/CommandsFrameTree.h and
@@ -14,7 +15,13 @@
 #include <QString>
 #include <QWidget>
 
+#include <cstdint>
+#include <optional>
+
 #include "edit/Workspace.h"
+#include "jww/BlockTree.h"
+
+Q_DECLARE_METATYPE(sw::TBlockNodeData)
 
 class QMenu;
 class QMouseEvent;
@@ -40,7 +47,9 @@ class FrameTreePanel : public QWidget {
   // sheet: the root and one child per frame, each box ticked as the frame's
   // shown flag, expanded, the nodes of FrameTreeSelection selected, the
   // current frame's node the current item and drawn red, the others black.
-  // Emits nothing.
+  // TreeView2 is made again from the drawing's block tree when the
+  // drawing's BlockTreeKey differs from the one it shows, and emptied while
+  // no base drawing is loaded. Emits nothing.
   void refresh(const Workspace& ws);
 
  signals:
@@ -64,6 +73,7 @@ class FrameTreePanel : public QWidget {
 
  private:
   void rebuild(const Workspace& ws);
+  void refreshBlockTree(const Workspace& ws);
   QTreeWidgetItem* node(int k) const;
   void mousePressed(QMouseEvent* e);
   void mouseDoubleClicked(QMouseEvent* e);
@@ -73,6 +83,7 @@ class FrameTreePanel : public QWidget {
   QTreeWidget* TreeView1 = nullptr;
   QTreeWidget* TreeView2 = nullptr;
   QMenu* PopupMenu3 = nullptr;
+  std::optional<std::uint64_t> blockTreeKey_;  // of the drawing TreeView2 shows; none while empty
 };
 
 }  // namespace sw

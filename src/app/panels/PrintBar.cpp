@@ -19,11 +19,11 @@ PrintBar::PrintBar(QWidget* parent) : TBand("印刷", parent) {
   ComboBox1->setCurrentIndex(2);
   ToolButton7 = MakeBandButton(this, "ToolButton7", "戻る", "Back");
   addWidget(tbsPrint);
-  // tbsPDF stays hidden; its action inside the toolbar carries the visibility.
-  addWidget(tbsPDF)->setVisible(false);
+  addWidget(tbsPDF);
   addWidget(ComboBox1);
   addWidget(ToolButton7);
   connect(tbsPrint, &QToolButton::clicked, this, &PrintBar::printClicked);
+  connect(tbsPDF, &QToolButton::clicked, this, &PrintBar::pdfClicked);
   connect(ToolButton7, &QToolButton::clicked, this, &PrintBar::backClicked);
   connect(ComboBox1, &QComboBox::activated, this, &PrintBar::scaleChosen);
 }

@@ -1,6 +1,6 @@
 // The print toolbar ToolBar5, shown instead of the others during the print
-// preview: "印刷 " (tbsPrint), the hidden "PDF " (tbsPDF), the output-scale
-// list ComboBox1 and "戻る" (ToolButton7).
+// preview: "印刷 " (tbsPrint), "PDF " (tbsPDF, the sheet to a PDF file), the
+// output-scale list ComboBox1 and "戻る" (ToolButton7).
 #pragma once
 
 #include "app/ControlBar.h"
@@ -22,6 +22,7 @@ class PrintBar : public TBand {
 
  signals:
   void printClicked();
+  void pdfClicked();
   void backClicked();
   // An item of the output-scale list was chosen (0..7).
   void scaleChosen(int index);
