@@ -233,4 +233,16 @@ QIcon ApplicationIcon() {
   return icon;
 }
 
+QImage LayerButtonPicture(int n, int state, int protect, bool lines, bool text, const char* editable,
+                          const char* write) {
+  QImage pic = LayerPicture(state != 0 ? QString("NUM%1").arg(n) : QString("Nill"));
+  if (lines) CombinePicture(pic, LayerPicture("BarLine"));
+  if (text) CombinePicture(pic, LayerPicture("BarText"));
+  if (state == 2) CombinePicture(pic, LayerPicture(editable));
+  if (state == 3) CombinePicture(pic, LayerPicture(write));
+  if (protect == 1) CombinePicture(pic, LayerPicture("CROSS1"));
+  if (protect == 2) CombinePicture(pic, LayerPicture("CROSS2"));
+  return pic;
+}
+
 }  // namespace sw

@@ -18,6 +18,13 @@ QImage LayerPicture(const QString& name);
 // Copies `overlay` onto `picture` with a bitwise AND of the pixels.
 void CombinePicture(QImage& picture, const QImage& overlay);
 
+// A layer button (`editable` "CircleBK", `write` "CircleRD") or group
+// button ("RectBK", "RectRD") of number n: the number ("Nill" when hidden),
+// the bars for lines and texts present, the state mark (2 editable, 3 the
+// write one) and the protect cross, combined by AND.
+QImage LayerButtonPicture(int n, int state, int protect, bool lines, bool text, const char* editable,
+                          const char* write);
+
 // Toolbar pictures: "New", "Open", "Save", "SaveAs", "Print", "Load",
 // "Rect", "Circle", "Pline", "AuxLine", "DelLine", "Move", "Copy",
 // "Transform", "PDF", "Back".

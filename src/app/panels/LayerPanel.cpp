@@ -16,19 +16,6 @@ namespace sw {
 
 namespace {
 
-// Start picture, data bars, state mark, protect cross.
-QImage ButtonImage(int n, int state, int protect, bool lines, bool text, const char* editable,
-                   const char* write) {
-  QImage pic = LayerPicture(state != 0 ? QString("NUM%1").arg(n) : QString("Nill"));
-  if (lines) CombinePicture(pic, LayerPicture("BarLine"));
-  if (text) CombinePicture(pic, LayerPicture("BarText"));
-  if (state == 2) CombinePicture(pic, LayerPicture(editable));
-  if (state == 3) CombinePicture(pic, LayerPicture(write));
-  if (protect == 1) CombinePicture(pic, LayerPicture("CROSS1"));
-  if (protect == 2) CombinePicture(pic, LayerPicture("CROSS2"));
-  return pic;
-}
-
 QFrame* ButtonColumn(QWidget* parent, const char* name, int left, const char* buttonPrefix, int firstTag,
                      QButtonGroup* group, std::array<QToolButton*, 16>& buttons, QToolButton*& all,
                      const char* allName) {
@@ -109,7 +96,7 @@ void LayerPanel::CheckLayDisplay(const Workspace& ws) {
   for (int i = 0; i < 16; ++i) {
     const JWWLayerState& layer = group.layers[static_cast<std::size_t>(i)];
     const std::size_t flag = static_cast<std::size_t>(g * 16 + i);
-    const QImage pic = ButtonImage(i, layer.state, layer.protect, ws.drawing.LayerHasLines[flag] != 0,
+    const QImage pic = LayerButtonPicture(i, layer.state, layer.protect, ws.drawing.LayerHasLines[flag] != 0,
                                    ws.drawing.LayerHasText[flag] != 0, "CircleBK", "CircleRD");
     QToolButton* b = LayerButtons[static_cast<std::size_t>(i)];
     if (layer.state == 3) b->setChecked(true);
@@ -122,7 +109,7 @@ void LayerPanel::CheckLayGrpDisplay(const Workspace& ws) {
   for (int i = 0; i < 16; ++i) {
     const JWWLayerGroupState& group = frame.groups[static_cast<std::size_t>(i)];
     const std::size_t n = static_cast<std::size_t>(i);
-    const QImage pic = ButtonImage(i, group.state, group.protect, ws.drawing.GroupHasLines[n] != 0,
+    const QImage pic = LayerButtonPicture(i, group.state, group.protect, ws.drawing.GroupHasLines[n] != 0,
                                    ws.drawing.GroupHasText[n] != 0, "RectBK", "RectRD");
     QToolButton* b = GroupButtons[n];
     if (group.state == 3) {
