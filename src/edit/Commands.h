@@ -40,7 +40,8 @@ void ApplyEnabling(ShellState& shell, EnableMoment moment);
 ShellState StartShell();
 
 // Hides ToolBar5, shows ToolBar1..4, releases the tool buttons, clears
-// TransformHandles, Printing and PrintPreview, invalidates. ToolMode stays.
+// TransformHandles, Printing and PrintPreview, invalidates (which erases
+// the bands, so their flags are cleared too). ToolMode stays.
 void ModeReset(Workspace& ws, ShellState& shell);
 // Esc: ModeReset, ToolMode 0, the transform and pointer flags cleared, panel 1 cleared.
 void EscapeKey(Workspace& ws, ShellState& shell);

@@ -78,6 +78,9 @@ void ModeReset(Workspace& ws, ShellState& shell) {
   ws.tool.TransformHandles = false;
   ws.print.Printing = false;
   ws.print.PrintPreview = false;
+  // The invalidation erases whatever was drawn in XOR.
+  ws.pointer.RubberShown = false;
+  ws.transform.BandShown = false;
   shell.req.invalidate = true;
 }
 

@@ -213,3 +213,24 @@ TEST(PointerEngine, PressesWaitForADrawing) {
 
 }  // namespace
 }  // namespace sw
+
+namespace sw {
+namespace {
+
+// Another tool chosen while a band is up: the invalidation erased it, so
+// the next press must not draw it again.
+TEST(PointerEngine, ChoosingAnotherToolLeavesNoGhostBand) {
+  CommandsScratch dir;
+  PointerBench b(dir.file("plan.jww"));
+  RectangleTool(b.ws, b.shell);
+  b.Click(PointerButton::Left, 100, 100);
+  b.Move(200, 150);
+  ASSERT_TRUE(b.ws.pointer.RubberShown);
+  AuxLineTool(b.ws, b.shell);
+  const std::size_t drawn = b.overlay.canvas.Calls().size();
+  b.Press(PointerButton::Left, 300, 300);
+  EXPECT_EQ(b.overlay.canvas.Calls().size(), drawn);
+}
+
+}  // namespace
+}  // namespace sw
