@@ -124,38 +124,41 @@ bool GroupButtonClick(Workspace& ws, ShellState& shell, int group, LayerClick cl
   return true;
 }
 
-bool LayerAllClick(Workspace& ws, ShellState& shell, LayerClick click) {
+namespace {
+
+// Every entry but the current one, the write one (state 3) and those under
+// protect 2 takes `state`.
+template <class Entries>
+void SetAllBut(Entries& entries, int current, std::int32_t state) {
+  for (int i = 0; i < 16; ++i) {
+    auto& e = entries[At(i)];
+    if (i == current || e.state == 3 || e.protect >= 2) continue;
+    e.state = state;
+  }
+}
+
+// An "All" button: its state steps (a right click resets it to 2) and is
+// given to the layers of the current group (`layers`) or to the groups.
+bool AllClick(Workspace& ws, ShellState& shell, LayerClick click, bool layers) {
   const int j = EditableFrame(ws);
   if (j < 0) return false;
-  std::int32_t& all = ws.layers.LayerAllState;
+  std::int32_t& all = layers ? ws.layers.LayerAllState : ws.layers.GroupAllState;
   all = click == LayerClick::Right ? 2 : NextState(all);
   const CLayCount& frame = CurrentFrameEntry(ws.document);
   GroupStates groups = frame.groups;
-  JWWLayerGroupState& group = groups[At(ws.layers.CurrentGroup)];
-  for (int i = 0; i < 16; ++i) {
-    JWWLayerState& l = group.layers[At(i)];
-    if (i == ws.layers.CurrentLayer || l.state == 3 || l.protect >= 2) continue;
-    l.state = all;
-  }
-  Apply(ws, shell, j, kStepAllLayers, frame.writeGroup, groups);
+  if (layers)
+    SetAllBut(groups[At(ws.layers.CurrentGroup)].layers, ws.layers.CurrentLayer, all);
+  else
+    SetAllBut(groups, ws.layers.CurrentGroup, all);
+  Apply(ws, shell, j, layers ? kStepAllLayers : kStepAllGroups, frame.writeGroup, groups);
   return true;
 }
 
-bool GroupAllClick(Workspace& ws, ShellState& shell, LayerClick click) {
-  const int j = EditableFrame(ws);
-  if (j < 0) return false;
-  std::int32_t& all = ws.layers.GroupAllState;
-  all = click == LayerClick::Right ? 2 : NextState(all);
-  const CLayCount& frame = CurrentFrameEntry(ws.document);
-  GroupStates groups = frame.groups;
-  for (int i = 0; i < 16; ++i) {
-    JWWLayerGroupState& g = groups[At(i)];
-    if (i == ws.layers.CurrentGroup || g.state == 3 || g.protect >= 2) continue;
-    g.state = all;
-  }
-  Apply(ws, shell, j, kStepAllGroups, frame.writeGroup, groups);
-  return true;
-}
+}  // namespace
+
+bool LayerAllClick(Workspace& ws, ShellState& shell, LayerClick click) { return AllClick(ws, shell, click, true); }
+
+bool GroupAllClick(Workspace& ws, ShellState& shell, LayerClick click) { return AllClick(ws, shell, click, false); }
 
 std::string LayerNameText(const Workspace& ws) {
   const int g = std::clamp(ws.layers.CurrentGroup, 0, 15);

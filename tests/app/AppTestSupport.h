@@ -105,6 +105,17 @@ struct TestApp {
   const Workspace& ws() const { return windows->form1->workspace(); }
 };
 
+// The application with examples/sample.swt open (two sheets, five frames
+// on the first), its queued events run.
+struct SampleApp {
+  AppScratch scratch;
+  TestApp app{scratch};
+  SampleApp() {
+    app.form().openFile(SW_SOURCE_DIR "/examples/sample.swt");
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+  }
+};
+
 // Runs `answer` on the next modal widget (dialog or message box) that
 // appears within five seconds; the test fails when none does. A modal
 // widget that is still up two seconds after the answer is closed (and the

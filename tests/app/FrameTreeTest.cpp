@@ -20,18 +20,9 @@
 namespace sw {
 namespace {
 
-constexpr const char* kSample = SW_SOURCE_DIR "/examples/sample.swt";
+struct Tree : test::SampleApp {
+  QTreeWidget* tree = app.form().findChild<QTreeWidget*>("TreeView1");
 
-struct Tree {
-  test::AppScratch scratch;
-  test::TestApp app{scratch};
-  QTreeWidget* tree = nullptr;
-
-  Tree() {
-    app.form().openFile(kSample);
-    test::Settle();
-    tree = app.form().findChild<QTreeWidget*>("TreeView1");
-  }
   const CLayMain& sheet() const { return CurrentSheet(app.ws().document); }
   QTreeWidgetItem* node(int k) const { return k == 0 ? tree->topLevelItem(0) : tree->topLevelItem(0)->child(k - 1); }
   // A click on the node's text, or on its check box.

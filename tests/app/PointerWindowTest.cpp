@@ -22,18 +22,9 @@
 namespace sw {
 namespace {
 
-constexpr const char* kSample = SW_SOURCE_DIR "/examples/sample.swt";
+struct Window : test::SampleApp {
+  TPaintBox* box = app.form().findChild<TPaintBox*>("PaintBox1");
 
-struct Window {
-  test::AppScratch scratch;
-  test::TestApp app{scratch};
-  TPaintBox* box = nullptr;
-
-  Window() {
-    app.form().openFile(kSample);
-    box = app.form().findChild<TPaintBox*>("PaintBox1");
-    test::Settle();
-  }
   const Workspace& ws() const { return app.ws(); }
   QPoint At(double x, double y) const {
     const PixelPoint p = BoxPixel(ws().view, PaperPoint{x, y});
