@@ -1,11 +1,13 @@
-// sheetwright-cli print IN OUT.pdf [--sheet N] [--scale PERCENT] [--page A0..A4]
-// [--registry FILE]: the sheet printed as the print button prints it, onto
-// one landscape PDF page at 600 dpi, vector, the paper centre on the page
-// centre and one sheet mm PERCENT/100 mm on paper.
+// sheetwright-cli print IN OUT.pdf [--sheet N | --all] [--scale PERCENT]
+// [--page A0..A4] [--registry FILE]: the sheet printed as the print button
+// prints it, onto one landscape PDF page at 600 dpi, vector, the paper
+// centre on the page centre and one sheet mm PERCENT/100 mm on paper. With
+// --all every sheet of the layout in its order, one page each.
 
 #include "cli/SheetInput.h"
 #include "core/Path.h"
 #include "edit/CommandsPrintScale.h"
+#include "layout/Operations.h"
 #include "platform/PdfExport.h"
 #include "settings/SettingsConvert.h"
 
@@ -31,10 +33,18 @@ std::optional<double> ParsePercent(const std::string& text) {
 
 int RunPrint(const Args& args) {
   const char* usage =
-      "print IN.(swt|jww) OUT.pdf [--sheet N] [--scale PERCENT] [--page A0..A4] [--registry FILE]";
+      "print IN.(swt|jww) OUT.pdf [--sheet N | --all] [--scale PERCENT] [--page A0..A4] [--registry FILE]";
+  Args rest;
+  bool all = false;
+  for (const std::string& a : args) {
+    if (a != "--all") rest.push_back(a);
+    else if (all) return ReportUsage(usage);
+    else all = true;
+  }
   std::vector<std::string> pos;
   std::map<std::string, std::string> opt;
-  if (!SplitArgs(args, {"--sheet", "--scale", "--page", "--registry"}, pos, opt) || pos.size() != 2)
+  if (!SplitArgs(rest, {"--sheet", "--scale", "--page", "--registry"}, pos, opt) || pos.size() != 2 ||
+      (all && opt.count("--sheet")))
     return ReportUsage(usage);
   SheetRequest req{pos[0], std::nullopt, opt.count("--registry") ? opt["--registry"] : ""};
   if (opt.count("--sheet")) {
@@ -64,8 +74,16 @@ int RunPrint(const Args& args) {
   FitViewToPaper(view, ws->document.PaperIndex, BoxSize{1024, 768});
   ws->print.OutputScale = percent / 100;
 
-  if (Status s = WriteSheetPdf(PathFromUtf8(pos[1]), page.value_or(ws->document.PaperIndex), req.input, view,
-                                SheetSource{ws->drawing, ws->document, ws->styles, ws->print}, ws->redraw);
+  const int pages = all ? ws->document.head.sheetHigh + 1 : 1;
+  auto preparePage = [&](int k) -> Status {
+    if (!all) return {};
+    if (Status s = selectSheet(ws->document, k); !s) return s;
+    ApplySheetBackdrop(*ws);
+    return {};
+  };
+  if (Status s = WriteSheetsPdf(PathFromUtf8(pos[1]), page.value_or(ws->document.PaperIndex), req.input, view,
+                                SheetSource{ws->drawing, ws->document, ws->styles, ws->print}, ws->redraw, pages,
+                                preparePage);
       !s)
     return ReportBadInput(pos[1], s.error());
   return 0;

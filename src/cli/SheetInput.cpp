@@ -63,6 +63,12 @@ int LoadStyles(const SheetRequest& req, Workspace& ws) {
   return 0;
 }
 
+}  // namespace
+
+void ApplySheetBackdrop(Workspace& ws) { ws.redraw.BackdropMode = BaseShown(CurrentSheet(ws.document)) ? 1 : 0; }
+
+namespace {
+
 int LoadLayoutInput(const SheetRequest& req, Workspace& ws) {
   if (auto failed = LoadLayoutWithBase(fs::path(req.input), ws.document, ws.drawing)) {
     // A layout without a base path is reported against the layout file.
@@ -76,9 +82,9 @@ int LoadLayoutInput(const SheetRequest& req, Workspace& ws) {
                                                  std::to_string(last) + ")",
                                              -1});
     }
-    ws.document.head.currentSheet = *req.sheet;
+    selectSheet(ws.document, *req.sheet);
   }
-  ws.redraw.BackdropMode = BaseShown(CurrentSheet(ws.document)) ? 1 : 0;
+  ApplySheetBackdrop(ws);
   return 0;
 }
 

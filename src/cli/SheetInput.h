@@ -33,6 +33,10 @@ struct SheetRequest {
 // after reporting the problem.
 int LoadSheetInput(const SheetRequest& req, Workspace& ws);
 
+// The grey backdrop as showing the current sheet of a layout sets it: on
+// when the sheet shows its base drawing.
+void ApplySheetBackdrop(Workspace& ws);
+
 // Splits `args` into positional arguments and "--name value" options of the
 // names in `allowed`. False for an unknown option, one without its value, or
 // one given twice.

@@ -42,7 +42,7 @@ const Command kCommands[] = {
     {"settings", RunSettings, "settings [--registry FILE]"},
     {"render", RunRender, "render IN.(swt|jww) OUT.png [--sheet N] [--size WxH] [--registry FILE]", true},
     {"print", RunPrint,
-     "print IN.(swt|jww) OUT.pdf [--sheet N] [--scale PERCENT] [--page A0..A4] [--registry FILE]", true},
+     "print IN.(swt|jww) OUT.pdf [--sheet N | --all] [--scale PERCENT] [--page A0..A4] [--registry FILE]", true},
     {"blocks", RunBlocks, "blocks DRAWING.jww"},
 };
 

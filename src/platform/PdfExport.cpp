@@ -7,6 +7,7 @@
 
 #include "core/Path.h"
 #include "platform/PagePrint.h"
+#include "platform/QtCanvas.h"
 
 namespace sw {
 
@@ -22,10 +23,11 @@ QPageSize::PageSizeId PageOfPaper(int paperIndex) {
   }
 }
 
-}  // namespace
-
-Status WriteSheetPdf(const std::filesystem::path& target, int pageIndex, const std::string& title, ViewState& view,
-                     const SheetSource& source, RedrawState& state) {
+// Draws every page into `temp` and renames it over `target` when all went
+// well; removes it otherwise.
+template <typename DrawPages>
+Status WritePdf(const std::filesystem::path& target, int pageIndex, const std::string& title,
+                DrawPages drawPages) {
   std::filesystem::path temp = target;
   temp += ".part";
   Status drawn;
@@ -37,7 +39,7 @@ Status WriteSheetPdf(const std::filesystem::path& target, int pageIndex, const s
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
     writer.setTitle(QString::fromStdString(title));
     writer.setCreator(QStringLiteral("Sheetwright"));
-    drawn = PrintSheetPage(writer, view, source, state);
+    drawn = drawPages(writer);
   }
   std::error_code ec;
   if (!drawn) {
@@ -50,6 +52,30 @@ Status WriteSheetPdf(const std::filesystem::path& target, int pageIndex, const s
     return MakeError("cannot write " + Utf8FromPath(target) + ": " + ec.message());
   }
   return {};
+}
+
+}  // namespace
+
+Status WriteSheetPdf(const std::filesystem::path& target, int pageIndex, const std::string& title, ViewState& view,
+                     const SheetSource& source, RedrawState& state) {
+  return WriteSheetsPdf(target, pageIndex, title, view, source, state, 1, [](int) { return Status{}; });
+}
+
+Status WriteSheetsPdf(const std::filesystem::path& target, int pageIndex, const std::string& title,
+                      ViewState& view, const SheetSource& source, RedrawState& state, int pageCount,
+                      const std::function<Status(int)>& preparePage) {
+  return WritePdf(target, pageIndex, title, [&](QPdfWriter& writer) -> Status {
+    // The pages go to the writer as they are drawn, one painter for all.
+    QtCanvas canvas(writer, StrokeOrder::GroupedByPen);
+    if (!canvas.IsActive()) return Error{"the page could not be drawn on", -1};
+    for (int k = 0; k < pageCount; ++k) {
+      if (k > 0 && !writer.newPage()) return Error{"a new page could not be begun", -1};
+      if (Status s = preparePage(k); !s) return s;
+      if (Status s = DrawSheetPage(canvas, writer, view, source, state); !s) return s;
+    }
+    if (!canvas.Finish()) return Error{"the page could not be drawn on", -1};
+    return Status{};
+  });
 }
 
 }  // namespace sw

@@ -39,24 +39,33 @@ Norm Normalise(const CanvasRect& rc) {
 
 }  // namespace
 
-QtCanvas::QtCanvas(QPaintDevice& device) {
+QtCanvas::QtCanvas(QPaintDevice& device, StrokeOrder order) : order_(order) {
   if (!painter_.begin(&device)) return;
   painter_.setRenderHint(QPainter::Antialiasing, false);
   xor_ = painter_.paintEngine() != nullptr &&
          painter_.paintEngine()->hasFeature(QPaintEngine::RasterOpModes);
 }
 
-QtCanvas::~QtCanvas() {
-  if (painter_.isActive()) painter_.end();
+QtCanvas::~QtCanvas() { Finish(); }
+
+bool QtCanvas::Finish() {
+  if (!painter_.isActive()) return false;
+  FlushStrokes();
+  return painter_.end();
 }
 
 void QtCanvas::Select(bool withPen, bool withBrush) {
+  FlushStrokes();
   Pen pen = GetPen();
   if (!withPen || pen.style == PenStyle::Clear) {
     pen = Pen{0, 0, PenStyle::Clear, pen.mode, PenEnds::Round};
   }
   Brush brush = GetBrush();
   if (!withBrush || brush.style == BrushStyle::Clear) brush = Brush{0, BrushStyle::Clear};
+  SelectObjects(pen, brush);
+}
+
+void QtCanvas::SelectObjects(const Pen& pen, const Brush& brush) {
   const QPainter::CompositionMode mode = pen.mode == PenMode::Xor && xor_
                                              ? QPainter::RasterOp_SourceXorDestination
                                              : QPainter::CompositionMode_SourceOver;
@@ -75,6 +84,48 @@ void QtCanvas::Select(bool withPen, bool withBrush) {
   selectedMode_ = mode;
 }
 
+// A group is drawn early once it holds this many points, so that no single
+// painter path grows with the drawing.
+constexpr std::size_t kGroupPoints = 8192;
+
+QtCanvas::StrokeGroup* QtCanvas::GroupFor(const Pen& pen) {
+  if (order_ != StrokeOrder::GroupedByPen || (pen.mode == PenMode::Xor && xor_)) return nullptr;
+  if (!groups_.empty() && groups_.front().pen.color != pen.color) FlushStrokes();
+  for (StrokeGroup& g : groups_)
+    if (g.pen == pen) return &g;
+  groups_.push_back(StrokeGroup{pen, {}, {}, {}});
+  return &groups_.back();
+}
+
+void QtCanvas::Hold(StrokeGroup& g, std::span<const PixelPoint> points) {
+  if (points.size() == 2) {
+    g.lines.emplace_back(points[0].x, points[0].y, points[1].x, points[1].y);
+  } else if (points.size() > 2) {
+    for (const PixelPoint& p : points) g.points.emplace_back(p.x, p.y);
+    g.counts.push_back(static_cast<int>(points.size()));
+  }
+  if (2 * g.lines.size() + g.points.size() >= kGroupPoints) DrawGroup(g);
+}
+
+void QtCanvas::DrawGroup(StrokeGroup& g) {
+  SelectObjects(g.pen, Brush{0, BrushStyle::Clear});
+  if (!g.lines.empty()) painter_.drawLines(g.lines.data(), static_cast<int>(g.lines.size()));
+  std::size_t at = 0;
+  for (int n : g.counts) {
+    painter_.drawPolyline(g.points.data() + at, n);
+    at += static_cast<std::size_t>(n);
+  }
+  g.lines.clear();
+  g.points.clear();
+  g.counts.clear();
+}
+
+void QtCanvas::FlushStrokes() {
+  if (groups_.empty()) return;
+  for (StrokeGroup& g : groups_) DrawGroup(g);
+  groups_.clear();
+}
+
 const QPoint* QtCanvas::Convert(std::span<const PixelPoint> points) {
   buffer_.resize(points.size());
   for (std::size_t i = 0; i < points.size(); ++i) buffer_[i] = QPoint(points[i].x, points[i].y);
@@ -86,12 +137,21 @@ const QPoint* QtCanvas::Convert(std::span<const PixelPoint> points) {
 // pixels the two may pick different ones.
 void QtCanvas::Line(PixelPoint from, PixelPoint to) {
   if (!IsActive() || GetPen().style == PenStyle::Clear) return;
+  if (StrokeGroup* g = GroupFor(GetPen())) {
+    const PixelPoint ends[2] = {from, to};
+    Hold(*g, ends);
+    return;
+  }
   Select(true, false);
   painter_.drawLine(QPoint(from.x, from.y), QPoint(to.x, to.y));
 }
 
 void QtCanvas::Polyline(std::span<const PixelPoint> points) {
   if (!IsActive() || points.size() < 2 || GetPen().style == PenStyle::Clear) return;
+  if (StrokeGroup* g = GroupFor(GetPen())) {
+    Hold(*g, points);
+    return;
+  }
   Select(true, false);
   if (points.size() == 2) {  // the painter's faster road for one segment
     painter_.drawLine(QPoint(points[0].x, points[0].y), QPoint(points[1].x, points[1].y));
@@ -103,6 +163,17 @@ void QtCanvas::Polyline(std::span<const PixelPoint> points) {
 void QtCanvas::PolyPolyline(std::span<const PixelPoint> points,
                             std::span<const std::int32_t> counts) {
   if (!IsActive() || GetPen().style == PenStyle::Clear) return;
+  if (StrokeGroup* g = GroupFor(GetPen())) {
+    std::size_t at = 0;
+    for (std::int32_t n : counts) {
+      if (n <= 0) continue;
+      const std::size_t k = static_cast<std::size_t>(n);
+      if (at + k > points.size()) break;
+      Hold(*g, points.subspan(at, k));
+      at += k;
+    }
+    return;
+  }
   Select(true, false);
   // Runs of one-segment polylines (dashes) go to the painter together.
   lines_.clear();
@@ -162,6 +233,7 @@ void QtCanvas::Ellipse(const CanvasRect& rc) {
 
 void QtCanvas::FillRect(const CanvasRect& rc, Colour color) {
   if (!IsActive()) return;
+  FlushStrokes();
   const Norm n = Normalise(rc);
   // A fill is always a plain copy, whatever the pen's mode.
   if (!selected_ || selectedMode_ != QPainter::CompositionMode_SourceOver) {
@@ -173,17 +245,20 @@ void QtCanvas::FillRect(const CanvasRect& rc, Colour color) {
 
 void QtCanvas::SetClipRect(const CanvasRect& rc) {
   if (!IsActive()) return;
+  FlushStrokes();
   const Norm n = Normalise(rc);
   painter_.setClipRect(QRect(n.l, n.t, n.r - n.l, n.b - n.t), Qt::ReplaceClip);
 }
 
 void QtCanvas::ClearClip() {
   if (!IsActive()) return;
+  FlushStrokes();
   painter_.setClipping(false);
 }
 
 void QtCanvas::TextOut(PixelPoint at, const std::string& text) {
   if (!IsActive() || text.empty()) return;
+  FlushStrokes();
   QtTextOut(painter_, text_, GetFont(), GetTextAlign(), GetTextColor(), at, text);
   selected_ = false;  // text output sets its own pen and mode
 }

@@ -15,10 +15,17 @@ class QPaintDevice;
 
 namespace sw {
 
+// How strokes reach the painter. InOrder draws each as it comes (the screen).
+// GroupedByPen holds back a run of opaque strokes of one colour and draws
+// them pen by pen when the colour changes or anything else is drawn: strokes
+// of one colour cover the same pixels in any order, and a vector device
+// (a printer, a PDF) then writes each pen once instead of once per stroke.
+enum class StrokeOrder : std::uint8_t { InOrder, GroupedByPen };
+
 class QtCanvas : public Canvas {
  public:
   // Begins painting on `device`; the painting ends with the canvas.
-  explicit QtCanvas(QPaintDevice& device);
+  explicit QtCanvas(QPaintDevice& device, StrokeOrder order = StrokeOrder::InOrder);
   ~QtCanvas() override;
   QtCanvas(const QtCanvas&) = delete;
   QtCanvas& operator=(const QtCanvas&) = delete;
@@ -27,7 +34,9 @@ class QtCanvas : public Canvas {
   bool IsActive() const { return painter_.isActive(); }
   // Ends the painting now (a printer then finishes its page); false when
   // the device reported a failure. The canvas draws nothing afterwards.
-  bool Finish() { return painter_.isActive() ? painter_.end() : false; }
+  bool Finish();
+  // Draws the strokes held back by GroupedByPen now.
+  void FlushStrokes();
   // True when XOR pens really XOR on this device.
   bool XorSupported() const { return xor_; }
 
@@ -47,7 +56,19 @@ class QtCanvas : public Canvas {
   // Selects the canvas pen (or none) and brush (or none) into the painter,
   // with the pen's copy or XOR mode.
   void Select(bool withPen, bool withBrush);
+  void SelectObjects(const Pen& pen, const Brush& brush);
   const QPoint* Convert(std::span<const PixelPoint> points);
+  struct StrokeGroup {
+    Pen pen;
+    std::vector<QLine> lines;
+    std::vector<QPoint> points;  // polylines of three or more points
+    std::vector<int> counts;
+  };
+  // The group of held-back strokes of `pen`, or null when the stroke is to
+  // be drawn at once. A stroke of another colour first draws what is held.
+  StrokeGroup* GroupFor(const Pen& pen);
+  void Hold(StrokeGroup& group, std::span<const PixelPoint> points);
+  void DrawGroup(StrokeGroup& group);
 
   QPainter painter_;
   bool xor_ = false;
@@ -58,6 +79,8 @@ class QtCanvas : public Canvas {
   QPainter::CompositionMode selectedMode_ = QPainter::CompositionMode_SourceOver;
   std::vector<QPoint> buffer_;
   std::vector<QLine> lines_;
+  StrokeOrder order_ = StrokeOrder::InOrder;
+  std::vector<StrokeGroup> groups_;  // held back, all of one colour
   QtTextCache text_;  // fonts and shaped strings of TextOut
 };
 

@@ -90,7 +90,9 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"PrintScaleAbsurd", {"print", "a.jww", "o.pdf", "--scale", "1e9"}},
         UsageCase{"PrintScaleVanishing", {"print", "a.jww", "o.pdf", "--scale", "1e-320"}},
         UsageCase{"PrintPageA5", {"print", "a.jww", "o.pdf", "--page", "A5"}},
-        UsageCase{"PrintOptionWithoutValue", {"print", "a.jww", "o.pdf", "--page"}}),
+        UsageCase{"PrintOptionWithoutValue", {"print", "a.jww", "o.pdf", "--page"}},
+        UsageCase{"PrintAllAndOneSheet", {"print", "a.swt", "o.pdf", "--all", "--sheet", "0"}},
+        UsageCase{"PrintAllTwice", {"print", "a.swt", "o.pdf", "--all", "--all"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CliRender, BadInputIsReportedAndWritesNothing) {
@@ -220,6 +222,38 @@ INSTANTIATE_TEST_SUITE_P(
         PrintCase{"A4AtHalfSize", {"--scale", "50"}, "[0 0 842", 2970, 2100, 1235, 1735},
         PrintCase{"A3PageAtFullSize", {"--page", "A3"}, "[0 0 1191", 4200, 2970, 1600, 2600}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// --all: one page per sheet of the example layout, each the page that
+// printing that sheet alone gives.
+TEST(CliPrint, AllGivesEachSheetItsOwnPage) {
+  if (RunCommand({"sh", "-c", "command -v pdftoppm"}).status != 0)
+    GTEST_SKIP() << "pdftoppm is not installed";
+  TempDir dir;
+  const std::string layout = SW_SOURCE_DIR "/examples/sample.swt";
+  auto pages = [&](const std::string& name, std::vector<std::string> options) {
+    std::vector<std::string> args = {"print", layout, (dir / (name + ".pdf")).string()};
+    args.insert(args.end(), options.begin(), options.end());
+    auto r = RunCommand(Cli(dir, args));
+    EXPECT_EQ(r.status, 0) << r.err;
+    auto raster = RunCommand({"pdftoppm", "-r", "20", "-png", (dir / (name + ".pdf")).string(),
+                              (dir / name).string()});
+    EXPECT_EQ(raster.status, 0) << raster.err;
+    std::vector<QImage> images;
+    for (int k = 1; std::filesystem::exists(dir / (name + "-" + std::to_string(k) + ".png")); ++k)
+      images.emplace_back(QString::fromStdString((dir / (name + "-" + std::to_string(k) + ".png")).string()));
+    return images;
+  };
+  const auto all = pages("all", {"--all"});
+  const auto first = pages("first", {"--sheet", "0"});
+  const auto second = pages("second", {"--sheet", "1"});
+  ASSERT_EQ(all.size(), 2u);
+  ASSERT_EQ(first.size(), 1u);
+  ASSERT_EQ(second.size(), 1u);
+  EXPECT_GT(all[0].width(), all[0].height());  // landscape
+  EXPECT_EQ(all[0], first[0]);
+  EXPECT_EQ(all[1], second[0]);
+  EXPECT_NE(all[0], all[1]);
+}
 
 }  // namespace
 }  // namespace sw
