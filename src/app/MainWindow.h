@@ -62,6 +62,8 @@ class TForm1 : public QMainWindow {
   const Workspace& workspace() const { return ws_; }
   const ShellState& shell() const { return shell_; }
   const QImage& backBuffer() const { return BackBuffer; }
+  // The printer the print button prints to, as the print dialog left it.
+  QPrinter& printer() { return printer_; }
   bool ready() const { return ws_.view.ViewReady; }
   bool firstIdleDone() const { return firstIdleDone_; }
 

@@ -7,10 +7,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "jww/Drawing.h"
-#include "layout/Operations.h"
-#include "layout/SwtFile.h"
 #include "support/JwwWriter.h"
+#include "support/MeasuredLayout.h"
+#include "support/PdfPages.h"
 #include "support/RunCommand.h"
 
 namespace sw {
@@ -29,32 +28,10 @@ std::vector<std::string> Cli(const TempDir& dir, std::vector<std::string> args) 
   return argv;
 }
 
-// A drawing with a 100 mm line through the origin (pen 1) and a block that
-// inserts itself, and a one-sheet A4 layout of it with one frame around the
-// line. Returns the layout's path.
 std::filesystem::path WriteMeasuredLayout(const TempDir& dir) {
-  JWWDrawing d = test::MakeDrawing(600);
-  d.head.paperSize = 4;
-  d.JWWLines.push_back({test::MakeHead(0, 0, 1, 1), -50, 0, 50, 0});
-  CDataList def;
-  def.number = 1;
-  def.memberCount = 2;
-  d.JWWBlocks.addDefinition(def);
-  d.JWWBlocks.addLine({test::MakeHead(0, 0, 1, 1), 0, 20, 10, 20});
-  d.JWWBlocks.addInsert({test::MakeHead(0, 0, 1, 1), 0, 0, 1, 1, 0, 1});
-  d.JWWInserts.push_back({test::MakeHead(0, 0, 1, 1), 0, 0, 1, 1, 0, 1});
-  const auto bytes = test::WriteJww(d);
-  EXPECT_TRUE(test::WriteBytes(dir / "m.jww", bytes));
-  LayoutDocument doc;
-  JWWDrawing read;
-  EXPECT_TRUE(openBaseDrawing(doc, read, dir / "m.jww"));
-  EXPECT_TRUE(addFrame(doc, kFrameRect, "f", {-100, -50}, {100, 50}));
-  CLayMain& s = doc.Sheets[0];
-  s.frames[1].groups = s.frames[0].groups;
-  s.shown[1] = true;
-  s.shown[0] = false;
-  EXPECT_TRUE(SaveLayout(doc, dir / "m.swt"));
-  return dir / "m.swt";
+  auto layout = test::WriteMeasuredLayout(dir.path());
+  EXPECT_FALSE(layout.empty());
+  return layout;
 }
 
 struct UsageCase {
@@ -161,19 +138,6 @@ TEST(CliRender, PictureHasThePaintBoxSize) {
   EXPECT_EQ(QImage(QString::fromStdString((dir / "d.png").string())).size(), QSize(1024, 768));
 }
 
-// The first and last column darker than white in rows y-2..y+2 (a hairline
-// falls on one of them).
-std::pair<int, int> InkRun(const QImage& img, int y) {
-  int first = -1, last = -1;
-  for (int row = y - 2; row <= y + 2; ++row)
-    for (int x = 0; x < img.width(); ++x)
-      if (qGray(img.pixel(x, row)) < 230) {
-        if (first < 0 || x < first) first = x;
-        last = std::max(last, x);
-      }
-  return {first, last};
-}
-
 struct PrintCase {
   const char* name;
   std::vector<std::string> options;
@@ -199,20 +163,17 @@ TEST_P(CliPrint, SheetMillimetresLandOnPageMillimetres) {
   bytes << in.rdbuf();
   EXPECT_NE(bytes.str().find(c.mediaBox), std::string::npos) << c.mediaBox;
 
-  if (RunCommand({"sh", "-c", "command -v pdftoppm"}).status != 0)
-    GTEST_SKIP() << "pdftoppm is not installed";
-  auto raster = RunCommand({"pdftoppm", "-r", "254", "-png", "-singlefile", pdf.string(),
-                            (dir / "page").string()});
-  ASSERT_EQ(raster.status, 0) << raster.err;
-  QImage page(QString::fromStdString((dir / "page.png").string()));
+  if (!test::HavePdftoppm()) GTEST_SKIP() << "pdftoppm is not installed";
+  const QImage page = test::FirstPage(pdf, 254);
+  ASSERT_FALSE(page.isNull());
   // Whole points round the page by up to a fraction of a millimetre.
   ASSERT_NEAR(page.width(), c.rasterW, 3);
   ASSERT_NEAR(page.height(), c.rasterH, 3);
-  const auto [first, last] = InkRun(page, page.height() / 2);
+  const auto [first, last] = test::InkRun(page, page.height() / 2);
   EXPECT_NEAR(first, c.first, 2);
   EXPECT_NEAR(last, c.last, 2);
   // No frame outline or paper outline on paper: nothing 45 mm above the line.
-  EXPECT_EQ(InkRun(page, page.height() / 2 - 450).first, -1);
+  EXPECT_EQ(test::InkRun(page, page.height() / 2 - 450).first, -1);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -226,8 +187,7 @@ INSTANTIATE_TEST_SUITE_P(
 // --all: one page per sheet of the example layout, each the page that
 // printing that sheet alone gives.
 TEST(CliPrint, AllGivesEachSheetItsOwnPage) {
-  if (RunCommand({"sh", "-c", "command -v pdftoppm"}).status != 0)
-    GTEST_SKIP() << "pdftoppm is not installed";
+  if (!test::HavePdftoppm()) GTEST_SKIP() << "pdftoppm is not installed";
   TempDir dir;
   const std::string layout = SW_SOURCE_DIR "/examples/sample.swt";
   auto pages = [&](const std::string& name, std::vector<std::string> options) {

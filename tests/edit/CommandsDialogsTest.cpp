@@ -258,5 +258,28 @@ TEST(ChooseOutputScale, TableCustomAndCancel) {
   EXPECT_FALSE(ws.tool.Modified) << "the output scale is no edit of the layout";
 }
 
+// The preview's page outline for each item of the list, with a landscape A3
+// printer page over an A3 sheet: the page drawn at 1/scale of its size
+// around the paper centre (item 7 after a custom 80 %).
+TEST(ChooseOutputScale, PreviewOutlineForEachItem) {
+  Workspace ws;
+  ShellState shell;
+  ScriptedPrompts prompts;
+  FitViewToPaper(ws.view, 3, BoxSize{1024, 800});
+  ws.print.PrinterPaperMm.width = 420;
+  ws.print.PrinterPaperMm.height = 297;
+  const PixelRect paper = PaperOutline(ws.view);
+  const double pagePerPaper[kOutputScaleItems] = {0.5, 1 / 1.41, 1, 1 / 0.71, 2, 1 / 0.35, 4, 1.25};
+  prompts.percents = {80.0};
+  for (int item = 0; item < kOutputScaleItems; ++item) {
+    ChooseOutputScale(ws, shell, prompts, item);
+    const PixelRect page = PrinterOutline(ws.view, ws.print);
+    EXPECT_NEAR(page.right - page.left, (paper.right - paper.left) * pagePerPaper[item], 1.5) << item;
+    EXPECT_NEAR(page.bottom - page.top, (paper.bottom - paper.top) * pagePerPaper[item], 1.5) << item;
+    EXPECT_NEAR(page.left + page.right, paper.left + paper.right, 1) << item;
+    EXPECT_NEAR(page.top + page.bottom, paper.top + paper.bottom, 1) << item;
+  }
+}
+
 }  // namespace
 }  // namespace sw
