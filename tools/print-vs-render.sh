@@ -64,6 +64,15 @@ awk -v rs="$rs" -v rk="$rk" -v rc="$rc" -v ps="$ps" -v pk="$pk" -v pc="$pc" -v n
   printf "print / render     %8.2fx  %10.2fx  %8.2fx   (aim: <= 2x time, <= 1.5x memory)\n", ps / rs, pk / rk, pc / rc
 }'
 
+# Where print's time goes: Qt's PDF writer deflates every page stream at
+# zlib's default level, a cost of the device that no caller can change. With
+# perf at hand, one more run shows its share.
+if command -v perf >/dev/null; then
+  perf record -q -o "$tmp/perf.data" "$cli" print "$tmp/big.swt" "$tmp/out.pdf" >/dev/null 2>&1 || true
+  share=$(perf report -i "$tmp/perf.data" --sort dso --stdio 2>/dev/null | awk '/libz\.so/ { print $1; exit }')
+  echo "print samples in zlib (the PDF writer's compression): ${share:-unknown}"
+fi
+
 # Vector check: pdfimages lists every raster image with its size; a printed
 # page rasterised at 600 dpi would show as one image of thousands of pixels
 # a side. Then count stroke operators in the decompressed content stream.
