@@ -1,69 +1,73 @@
-// sheetwright-cli: the headless tool. See README for the subcommands.
-#include <QGuiApplication>
+// sheetwright-cli: the headless tool. See README for the subcommands. The
+// commands that only read and write files run here, without Qt; render and
+// print are handed to the drawing program installed beside this one.
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string>
+#include <vector>
 
-#include "cli/Commands.h"
+#ifdef _WIN32
+#include <process.h>
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
 
-namespace sw::cli {
-
-int ReportBadInput(const std::string& file, const Error& e) {
-  std::fprintf(stderr, "%s: %s\n", file.c_str(), Describe(e).c_str());
-  return 1;
-}
-
-int ReportUsage(const char* usage) {
-  std::fprintf(stderr, "usage: sheetwright-cli %s\n", usage);
-  return 2;
-}
+#include "cli/CommandTable.h"
 
 namespace {
 
-// Qt's notes meant for desktop sessions are noise for a headless tool; every
-// other message goes to stderr as usual.
-void FilterQtMessages(QtMsgType type, const QMessageLogContext& context, const QString& msg) {
-  if (type == QtWarningMsg && msg.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
-    return;
-  std::fprintf(stderr, "%s\n", qUtf8Printable(qFormatLogMessage(type, context, msg)));
+namespace fs = std::filesystem;
+
+// This program's own file, or an empty path when the system cannot say.
+fs::path OwnProgram(const char* argv0) {
+#ifdef _WIN32
+  std::wstring buffer(32768, L'\0');
+  const DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+  if (n > 0 && n < buffer.size()) return fs::path(buffer.substr(0, n));
+#else
+  std::error_code ec;
+  fs::path self = fs::read_symlink("/proc/self/exe", ec);
+  if (!ec) return self;
+#endif
+  return std::strchr(argv0, '/') != nullptr ? fs::absolute(argv0) : fs::path();
 }
 
-struct Command {
-  const char* name;
-  int (*run)(const Args&);
-  const char* usage;
-  bool painting = false;  // draws with Qt: needs the GUI application object
-};
-
-const Command kCommands[] = {
-    {"info", RunInfo, "info DRAWING.jww"},
-    {"layout", RunLayout, "layout LAYOUT.swt"},
-    {"resave", RunResave, "resave IN.swt OUT.swt"},
-    {"settings", RunSettings, "settings [--registry FILE]"},
-    {"render", RunRender, "render IN.(swt|jww) OUT.png [--sheet N] [--size WxH] [--registry FILE]", true},
-    {"print", RunPrint,
-     "print IN.(swt|jww) OUT.pdf [--sheet N | --all] [--scale PERCENT] [--page A0..A4] [--registry FILE]", true},
-    {"blocks", RunBlocks, "blocks DRAWING.jww"},
-};
+// Runs the drawing program with this program's arguments; returns its exit
+// status, or 1 after saying why it could not be started.
+int RunDrawProgram(int argc, char** argv) {
+  const fs::path self = OwnProgram(argv[0]);
+  fs::path draw = self.parent_path() / sw::cli::kDrawProgram;
+#ifdef _WIN32
+  draw += ".exe";
+  std::vector<const char*> args(argv, argv + argc);
+  args.push_back(nullptr);
+  const std::string file = draw.string();
+  const intptr_t status = _spawnv(_P_WAIT, file.c_str(), args.data());
+  if (status != -1) return static_cast<int>(status);
+#else
+  std::vector<char*> args(argv, argv + argc);
+  args.push_back(nullptr);
+  const std::string file = draw.string();
+  if (!self.empty()) execv(file.c_str(), args.data());
+#endif
+  std::fprintf(stderr, "sheetwright-cli: cannot start %s: %s\n", file.c_str(),
+               self.empty() ? "this program's own location is unknown" : std::strerror(errno));
+  return 1;
+}
 
 }  // namespace
-}  // namespace sw::cli
 
 int main(int argc, char** argv) {
   using namespace sw::cli;
   if (argc >= 2) {
-    for (const Command& c : kCommands) {
+    for (const Command& c : AllCommands()) {
       if (std::strcmp(argv[1], c.name) != 0) continue;
-      if (!c.painting) return c.run(Args(argv + 2, argv + argc));
-      // Fonts and painting need the application object; the tool never shows
-      // a window, so it needs no display.
-      if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-      qInstallMessageHandler(FilterQtMessages);
-      QGuiApplication app(argc, argv);
-      return c.run(Args(argv + 2, argv + argc));
+      if (c.run != nullptr) return c.run(Args(argv + 2, argv + argc));
+      return RunDrawProgram(argc, argv);
     }
   }
-  std::fprintf(stderr, "usage:\n");
-  for (const Command& c : kCommands) std::fprintf(stderr, "  sheetwright-cli %s\n", c.usage);
-  return 2;
+  return ReportCommands();
 }

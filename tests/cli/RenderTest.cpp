@@ -184,6 +184,21 @@ INSTANTIATE_TEST_SUITE_P(
         PrintCase{"A3PageAtFullSize", {"--page", "A3"}, "[0 0 1191", 4200, 2970, 1600, 2600}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// The tool itself loads no Qt (it starts at once for the commands that only
+// read); render and print run in the drawing program beside it, and the
+// tool says so when that program is missing.
+TEST(CliRender, DrawingCommandsNeedTheDrawingProgramBesideTheTool) {
+  auto libs = RunCommand({"ldd", SW_CLI});
+  ASSERT_EQ(libs.status, 0) << libs.err;
+  EXPECT_EQ(libs.out.find("libQt"), std::string::npos) << libs.out;
+  TempDir dir;
+  std::filesystem::copy_file(SW_CLI, dir / "sheetwright-cli");
+  auto r = RunCommand({(dir / "sheetwright-cli").string(), "render", "a.jww", (dir / "a.png").string()});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("cannot start " + (dir / "sheetwright-cli-draw").string()), std::string::npos) << r.err;
+  EXPECT_EQ(RunCommand({(dir / "sheetwright-cli").string(), "info", SW_SOURCE_DIR "/examples/sample.jww"}).status, 0);
+}
+
 // --all: one page per sheet of the example layout, each the page that
 // printing that sheet alone gives.
 TEST(CliPrint, AllGivesEachSheetItsOwnPage) {
