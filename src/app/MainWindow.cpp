@@ -2,6 +2,7 @@
 // the mirror of the shell state and the panels' refresh.
 #include "app/MainWindow.h"
 
+#include <cstring>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -275,8 +276,24 @@ void TForm1::firstIdle() {
 
 void TForm1::redraw() {
   if (BackBuffer.isNull()) return;
+  // The pixels under the frames (paper, outlines, the grey backdrop) are
+  // kept from the last redraw while nothing they show has changed, so that
+  // moving a frame or switching a layer redraws the frames alone.
+  const std::optional<UnderFramesKey> key = WorkspaceUnderFramesKey(ws_);
+  const bool reuse = key && underFramesKey_ == key && UnderFrames.size() == BackBuffer.size();
+  if (reuse) {
+    std::memcpy(BackBuffer.bits(), UnderFrames.constBits(), static_cast<std::size_t>(BackBuffer.sizeInBytes()));
+    RedrawWorkspaceUnderFrames(nullptr, ws_);
+  } else {
+    QtCanvas canvas(BackBuffer);
+    RedrawWorkspaceUnderFrames(&canvas, ws_);
+    canvas.Finish();
+    if (key) UnderFrames = BackBuffer.copy();
+    else UnderFrames = QImage();
+    underFramesKey_ = key;
+  }
   QtCanvas canvas(BackBuffer);
-  RedrawWorkspace(canvas, ws_);
+  RedrawWorkspaceFrames(canvas, ws_);
 }
 
 void TForm1::PaintBox1Paint(QImage& screen) {
@@ -294,6 +311,7 @@ void TForm1::PaintBox1Paint(QImage& screen) {
 void TForm1::PaintBox1Resize(int width, int height) {
   if (destroying_ || !ws_.view.ViewReady) return;
   BackBuffer = QImage(3 * width, 3 * height, QImage::Format_RGB32);
+  UnderFrames = QImage();
   ResizeWorkspace(ws_, BoxSize{width, height});
   redraw();
 }
@@ -342,7 +360,7 @@ void TForm1::printSheet() {
   ViewState view = ws_.view;
   RedrawState state = ws_.redraw;
   printer_.setDocName(QString::fromStdString(ws_.tool.LayoutFileName));
-  const Status s = PrintSheetPage(printer_, view, SheetSource{ws_.drawing, ws_.document, ws_.styles, ws_.print}, state);
+  const Status s = PrintSheetPage(printer_, view, SheetSource{ws_.drawing, ws_.document, ws_.styles, ws_.print, &ws_.index}, state);
   if (!s) {
     printer_.abort();
     prompts().message(MessageKind::Error, MessageButtons::Ok, std::string(kMsgPrintFailed) + "\n" + Describe(s.error()));
@@ -359,7 +377,7 @@ void TForm1::exportPdf() {
   ViewState view = ws_.view;
   RedrawState state = ws_.redraw;
   const Status s = WriteSheetPdf(target, ws_.document.PaperIndex, ws_.tool.LayoutFileName, view,
-                                 SheetSource{ws_.drawing, ws_.document, ws_.styles, ws_.print}, state);
+                                 SheetSource{ws_.drawing, ws_.document, ws_.styles, ws_.print, &ws_.index}, state);
   if (!s) {
     prompts().message(MessageKind::Error, MessageButtons::Ok,
                       std::string(kMsgPrintFailed) + "\n" + Utf8FromPath(target) + "\n" + Describe(s.error()));

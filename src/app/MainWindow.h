@@ -127,6 +127,10 @@ class TForm1 : public QMainWindow {
   Prompts* prompts_ = nullptr;
   QPrinter printer_;
   QImage BackBuffer;
+  // The back buffer under the frames as the last redraw left it, and what
+  // it showed (none when it is not kept).
+  QImage UnderFrames;
+  std::optional<UnderFramesKey> underFramesKey_;
   std::unique_ptr<HelpLibrary> help_;
   std::unique_ptr<ScreenOverlay> overlay_;
   bool firstIdleDone_ = false;

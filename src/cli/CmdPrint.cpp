@@ -82,7 +82,7 @@ int RunPrint(const Args& args) {
     return {};
   };
   if (Status s = WriteSheetsPdf(PathFromUtf8(pos[1]), page.value_or(ws->document.PaperIndex), req.input, view,
-                                SheetSource{ws->drawing, ws->document, ws->styles, ws->print}, ws->redraw, pages,
+                                SheetSource{ws->drawing, ws->document, ws->styles, ws->print, &ws->index}, ws->redraw, pages,
                                 preparePage);
       !s)
     return ReportBadInput(pos[1], s.error());

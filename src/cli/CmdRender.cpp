@@ -56,7 +56,7 @@ int RunRender(const Args& args) {
   if (buffer.isNull()) return ReportBadInput(pos[1], Error{"not enough memory for the image", -1});
   {
     QtCanvas canvas(buffer);
-    RedrawSheet(canvas, view, SheetSource{ws->drawing, ws->document, ws->styles}, ws->redraw);
+    RedrawSheet(canvas, view, SheetSource{ws->drawing, ws->document, ws->styles, kScreenPrint, &ws->index}, ws->redraw);
   }
   const QImage shown = buffer.copy(box.width, box.height, box.width, box.height);
   QByteArray png;

@@ -121,6 +121,7 @@ int LoadSheetInput(const SheetRequest& req, Workspace& ws) {
     return ReportBadInput(req.input, Error{"not a layout (.swt) or a drawing (.jww)", -1});
   }
   if (rc != 0) return rc;
+  ws.index = DrawingIndex(ws.drawing);
   return LoadStyles(req, ws);
 }
 

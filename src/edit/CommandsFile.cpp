@@ -54,6 +54,7 @@ void FitToDocument(Workspace& ws) {
 // document with frame 0's layer state reset, no file, an empty history.
 void ClearForNew(Workspace& ws, ShellState& shell) {
   ws.drawing.clearForNew();
+  IndexDrawing(ws);
   resetDocument(ws.document);
   (void)setFrameLayers(ws.document, 0, 0, DefaultLayerStates(CurrentSheet(ws.document).frames[0].groups));
   ResetHistory(ws.history);
@@ -138,6 +139,7 @@ bool OpenLayoutFile(Workspace& ws, ShellState& shell, Prompts& prompts, const st
   ClearForNew(ws, shell);
   ws.document = std::move(doc);
   ws.drawing = std::move(drawing);
+  IndexDrawing(ws);
   ResetHistory(ws.history);
   ws.tool.LayoutFileName = path;
   ws.tool.BaseLoaded = true;
@@ -172,6 +174,7 @@ bool LoadBaseFile(Workspace& ws, ShellState& shell, Prompts& prompts, const std:
     ShowFailure(prompts, kMsgReadFailed, path, s.error());
     return false;
   }
+  IndexDrawing(ws);
   // The drawing is not part of an undo step: a loaded drawing starts the
   // history afresh.
   ResetHistory(ws.history);

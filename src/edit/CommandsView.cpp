@@ -58,9 +58,25 @@ bool ChoosePaper(Workspace& ws, ShellState& shell, std::int32_t index) {
   return true;
 }
 
-void RedrawWorkspace(Canvas& canvas, Workspace& ws) {
-  RedrawSheet(canvas, ws.view, SheetSource{ws.drawing, ws.document, ws.styles, ws.print}, ws.redraw);
+namespace {
+
+SheetSource SourceOf(const Workspace& ws) {
+  return SheetSource{ws.drawing, ws.document, ws.styles, ws.print, &ws.index};
 }
+
+}  // namespace
+
+void RedrawWorkspace(Canvas& canvas, Workspace& ws) { RedrawSheet(canvas, ws.view, SourceOf(ws), ws.redraw); }
+
+std::optional<UnderFramesKey> WorkspaceUnderFramesKey(const Workspace& ws) {
+  return UnderFramesKeyOf(ws.view, SourceOf(ws), ws.redraw);
+}
+
+void RedrawWorkspaceUnderFrames(Canvas* canvas, Workspace& ws) {
+  RedrawUnderFrames(canvas, ws.view, SourceOf(ws), ws.redraw);
+}
+
+void RedrawWorkspaceFrames(Canvas& canvas, Workspace& ws) { RedrawFrames(canvas, ws.view, SourceOf(ws), ws.redraw); }
 
 void MarkPainted(Workspace& ws) { ws.redraw.Painted = true; }
 

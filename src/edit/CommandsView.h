@@ -41,6 +41,12 @@ void ShowPaper(const Workspace& ws, ShellState& shell);
 
 // The sheet redraw into `canvas` (the back buffer).
 void RedrawWorkspace(Canvas& canvas, Workspace& ws);
+// The same in its two stages, for a window that keeps a copy of the pixels
+// under the frames: the key of that stage (taken before it), the stage
+// itself (null canvas: the copy is used), then the frames over it.
+std::optional<UnderFramesKey> WorkspaceUnderFramesKey(const Workspace& ws);
+void RedrawWorkspaceUnderFrames(Canvas* canvas, Workspace& ws);
+void RedrawWorkspaceFrames(Canvas& canvas, Workspace& ws);
 // The paint handler has shown the back buffer.
 void MarkPainted(Workspace& ws);
 // The drawing area has a new size; scale and centre are kept.

@@ -20,6 +20,8 @@ void SyncLayerPanel(Workspace& ws) {
 
 void ResetTreeSelection(Workspace& ws) { ws.tree.Selected.assign(1, CurrentSheet(ws.document).selectedFrame); }
 
+void IndexDrawing(Workspace& ws) { ws.index = DrawingIndex(ws.drawing); }
+
 void AfterDocumentReplaced(Workspace& ws) {
   ResetTreeSelection(ws);
   ApplyBackdropRule(ws);

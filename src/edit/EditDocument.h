@@ -40,6 +40,9 @@ void ApplyBackdropRule(Workspace& ws);
 // tree starts showing another sheet, document or frame.
 void ResetTreeSelection(Workspace& ws);
 
+// Rebuilds the index of the drawing: whenever the drawing is replaced.
+void IndexDrawing(Workspace& ws);
+
 // The layer panel's current group and layer from the current frame's
 // states: the group (layer) whose state is 3; unchanged when none is.
 void SyncLayerPanel(Workspace& ws);

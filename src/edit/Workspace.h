@@ -7,6 +7,7 @@
 #include "edit/State.h"
 #include "jww/Drawing.h"
 #include "layout/Document.h"
+#include "render/DrawingIndex.h"
 #include "render/Redraw.h"
 #include "render/Styles.h"
 #include "render/View.h"
@@ -15,6 +16,7 @@ namespace sw {
 
 struct Workspace {
   JWWDrawing drawing;
+  DrawingIndex index;  // of `drawing`; rebuilt by IndexDrawing when it is replaced
   LayoutDocument document;
   History history;
   ViewState view;

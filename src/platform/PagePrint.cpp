@@ -24,7 +24,7 @@ Status DrawSheetPage(QtCanvas& canvas, QPaintDevice& device, ViewState& view, co
   PrintState print = source.print;
   print.Printing = true;
   const SavedView saved = BeginPrintMapping(view, print.OutputScale, pageW, pageH, dpiX, dpiY);
-  RedrawSheet(canvas, view, SheetSource{source.drawing, source.document, source.styles, print}, state);
+  RedrawSheet(canvas, view, SheetSource{source.drawing, source.document, source.styles, print, source.index}, state);
   canvas.FlushStrokes();
   EndPrintMapping(view, saved);
   return {};

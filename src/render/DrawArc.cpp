@@ -138,17 +138,26 @@ bool OutOfSight(const DrawContext& ctx, const CDataEnko& arc, int penWidth) {
   return RectOutside(window, x - r, y - r, x + r, y + r) == kClipOutside;
 }
 
-void Draw(const DrawContext& ctx, Canvas& canvas, const CDataEnko& arc, bool fill, int kind,
-          double innerRadius) {
-  if (!IsEntityVisible(ctx.pen, arc.head)) return;
-  const EntityPen pen = SelectCanvasPen(ctx, canvas, arc.head);
-  ArcPixels px;
-  if (!Measure(ctx, arc, px)) return;
-  const bool fillArea = fill && kind != kCircleCircumference;
+// The pen and brush an arc selects before it draws anything; false when it
+// ends there (hidden layer, or a box that cannot be measured).
+bool Prepare(const DrawContext& ctx, Canvas& canvas, const CDataEnko& arc, bool fillArea, EntityPen& pen,
+             ArcPixels& px) {
+  if (!IsEntityVisible(ctx.pen, arc.head)) return false;
+  pen = SelectCanvasPen(ctx, canvas, arc.head);
+  if (!Measure(ctx, arc, px)) return false;
   Brush brush = canvas.GetBrush();
   brush.style = fillArea ? BrushStyle::Solid : BrushStyle::Clear;
   if (fillArea) brush.color = pen.color;
   canvas.SetBrush(brush);
+  return true;
+}
+
+void Draw(const DrawContext& ctx, Canvas& canvas, const CDataEnko& arc, bool fill, int kind,
+          double innerRadius) {
+  const bool fillArea = fill && kind != kCircleCircumference;
+  EntityPen pen;
+  ArcPixels px;
+  if (!Prepare(ctx, canvas, arc, fillArea, pen, px)) return;
 
   const int t = arc.head.penStyle;
   if (t >= 10 || OutOfSight(ctx, arc, pen.width)) return;
@@ -197,6 +206,12 @@ void Draw(const DrawContext& ctx, Canvas& canvas, const CDataEnko& arc, bool fil
 
 void DrawArc(const DrawContext& ctx, Canvas& canvas, const CDataEnko& arc, bool fill) {
   Draw(ctx, canvas, arc, fill, kCircleNone, 0);
+}
+
+void SelectArcState(const DrawContext& ctx, Canvas& canvas, const CDataEnko& arc) {
+  EntityPen pen;
+  ArcPixels px;
+  Prepare(ctx, canvas, arc, false, pen, px);
 }
 
 void DrawArcShape(const DrawContext& ctx, Canvas& canvas, const CDataEnko& arc, int kind,

@@ -28,6 +28,10 @@ enum CircleSolidKind : int {
 // shape with the pen colour. No culling: the frame clip bounds arcs.
 void DrawArc(const DrawContext& ctx, Canvas& canvas, const CDataEnko& arc, bool fill);
 
+// Leaves the canvas's pen and brush as DrawArc(…, false) leaves them for an
+// arc that turns out not to show: for arcs that a redraw through the
+// drawing's index does not visit.
+void SelectArcState(const DrawContext& ctx, Canvas& canvas, const CDataEnko& arc);
 // Draws the circle-solid shape `kind` of `arc` filled in the pen colour
 // (kCircleCircumference: stroked). `innerRadius` (drawing mm) is the inner
 // radius of the rings along the first axis.

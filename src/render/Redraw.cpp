@@ -96,7 +96,7 @@ void DrawRectFrame(Canvas& canvas, ViewState& view, const SheetSource& src, Redr
   const PenContext pc =
       MakePen(src.styles, frame, static_cast<int>(i), false, src.print.Printing);
   const DrawContext ctx{view, pc, state.FrameClip, frame.dx, frame.dy};
-  DrawDrawing(ctx, canvas, src.drawing);
+  DrawDrawing(ctx, canvas, src.drawing, src.index);
   canvas.ClearClip();
 }
 
@@ -126,41 +126,101 @@ bool IsJwcadSettingsText(const CDataMoji& text) {
                      [](char c) { return c >= '0' && c <= '9'; });
 }
 
-void DrawDrawing(const DrawContext& ctx, Canvas& canvas, const JWWDrawing& d) {
+namespace {
+
+// Draws `items` in list order: those the index picks when it can answer for
+// this context, every one otherwise. `skipped` is given each entry the index
+// leaves out, in order, for the canvas state it would have left.
+template <typename T, typename Draw, typename Skipped>
+void DrawKind(const DrawContext& ctx, const std::vector<T>& items, const DrawingIndex* index,
+              bool (DrawingIndex::*pick)(const DrawContext&, std::vector<std::uint32_t>&) const,
+              std::vector<std::uint32_t>& picked, Draw draw, Skipped skipped) {
+  if (index != nullptr && (index->*pick)(ctx, picked)) {
+    std::size_t next = 0;
+    for (std::uint32_t i : picked) {
+      for (; next < i; ++next) skipped(items[next]);
+      draw(items[i]);
+      next = i + 1;
+    }
+    for (; next < items.size(); ++next) skipped(items[next]);
+    return;
+  }
+  for (const T& item : items) draw(item);
+}
+
+}  // namespace
+
+void DrawDrawing(const DrawContext& ctx, Canvas& canvas, const JWWDrawing& d, const DrawingIndex* index) {
+  if (index != nullptr && !index->Covers(d)) index = nullptr;
+  std::vector<std::uint32_t> picked;
   for (const CDataSolid& s : d.JWWSolids) DrawSolid(ctx, canvas, s);
   SetClearBrush(canvas);
   long long budget = kBlockBudget;
   for (const CDataBlock& b : d.JWWInserts) DrawBlock(ctx, canvas, d.JWWBlocks, b, budget);
-  for (const CDataSen& l : d.JWWLines) DrawLine(ctx, canvas, l);
-  for (const CDataEnko& a : d.JWWArcs) DrawArc(ctx, canvas, a, false);
+  DrawKind(ctx, d.JWWLines, index, &DrawingIndex::Lines, picked,
+           [&](const CDataSen& l) { DrawLine(ctx, canvas, l); }, [](const CDataSen&) {});
+  DrawKind(ctx, d.JWWArcs, index, &DrawingIndex::Arcs, picked,
+           [&](const CDataEnko& a) { DrawArc(ctx, canvas, a, false); },
+           [&](const CDataEnko& a) { SelectArcState(ctx, canvas, a); });
   for (const CDataSunpou& m : d.JWWDims) DrawDimension(ctx, canvas, m);
   for (const CDataMoji& t : d.JWWTexts)
     if (!IsJwcadSettingsText(t)) DrawText(ctx, canvas, t);
-  for (const CDataTen& p : d.JWWPoints) DrawPoint(ctx, canvas, p);
+  DrawKind(ctx, d.JWWPoints, index, &DrawingIndex::Points, picked,
+           [&](const CDataTen& p) { DrawPoint(ctx, canvas, p); }, [](const CDataTen&) {});
 }
 
-void RedrawSheet(Canvas& canvas, ViewState& view, const SheetSource& src, RedrawState& state) {
+namespace {
+
+// The current sheet, or null when the document's current index is out of
+// range (then only the paper is drawn).
+const CLayMain* SheetOf(const LayoutDocument& doc) {
+  const int i = doc.head.currentSheet;
+  if (i < 0 || i >= static_cast<int>(doc.Sheets.size())) return nullptr;
+  return &doc.Sheets[static_cast<std::size_t>(i)];
+}
+
+}  // namespace
+
+void RedrawUnderFrames(Canvas* canvas, ViewState& view, const SheetSource& src, RedrawState& state) {
   state.Painted = false;
   const StyleTables& styles = src.styles;
-  if (!src.print.Printing) DrawPaper(canvas, view, styles);
+  if (canvas != nullptr && !src.print.Printing) DrawPaper(*canvas, view, styles);
   PlaceOrigin(view);
-  if (!src.print.Printing) DrawPaperOutline(canvas, view, styles, src.print);
-
-  const LayoutDocument& doc = src.document;
-  const int sheetIndex = doc.head.currentSheet;
-  if (sheetIndex < 0 || sheetIndex >= static_cast<int>(doc.Sheets.size())) return;
-  const CLayMain& sheet = doc.Sheets[static_cast<std::size_t>(sheetIndex)];
-  const RubberBandContext band{view, styles, BoxSize{view.BufferSize.width / 3,
-                                                     view.BufferSize.height / 3}};
-
-  if (state.BackdropMode == 1 && !sheet.frames.empty()) {
+  if (canvas != nullptr && !src.print.Printing) DrawPaperOutline(*canvas, view, styles, src.print);
+  const CLayMain* sheet = SheetOf(src.document);
+  if (sheet == nullptr) return;
+  if (state.BackdropMode == 1 && !sheet->frames.empty()) {
     view.DrawOrigin = view.PaperOrigin;
     state.CurrentFrame = 0;
-    const PenContext pc = MakePen(styles, sheet.frames[0], 0, true, src.print.Printing);
-    const DrawContext ctx{view, pc, WindowClip(view), 0, 0};
-    DrawDrawing(ctx, canvas, src.drawing);
+    if (canvas != nullptr) {
+      const PenContext pc = MakePen(styles, sheet->frames[0], 0, true, src.print.Printing);
+      const DrawContext ctx{view, pc, WindowClip(view), 0, 0};
+      DrawDrawing(ctx, *canvas, src.drawing, src.index);
+    }
     state.BackdropMode = 2;
   }
+}
+
+std::optional<UnderFramesKey> UnderFramesKeyOf(const ViewState& view, const SheetSource& src,
+                                               const RedrawState& state) {
+  if (src.index == nullptr || !src.index->Covers(src.drawing)) return std::nullopt;
+  UnderFramesKey key{view, src.styles, src.print, state.BackdropMode, src.index->Serial(), false, {}};
+  if (const CLayMain* sheet = SheetOf(src.document)) {
+    key.sheet = true;
+    if (!sheet->frames.empty()) key.backdropGroups = sheet->frames[0].groups;
+    else key.backdropMode = -1;
+  }
+  return key;
+}
+
+void RedrawFrames(Canvas& canvas, ViewState& view, const SheetSource& src, RedrawState& state) {
+  const CLayMain* sheetPtr = SheetOf(src.document);
+  if (sheetPtr == nullptr) return;
+  const CLayMain& sheet = *sheetPtr;
+  const LayoutDocument& doc = src.document;
+  const StyleTables& styles = src.styles;
+  const RubberBandContext band{view, styles, BoxSize{view.BufferSize.width / 3,
+                                                     view.BufferSize.height / 3}};
 
   const bool hasDrawing = !doc.head.baseFile.empty();
   const std::size_t frameCount =
@@ -184,6 +244,11 @@ void RedrawSheet(Canvas& canvas, ViewState& view, const SheetSource& src, Redraw
     RubberBand(canvas, band, a, b, sheet.selectedFrame, 231);
   }
   if (state.BackdropMode == 2) state.BackdropMode = 1;
+}
+
+void RedrawSheet(Canvas& canvas, ViewState& view, const SheetSource& src, RedrawState& state) {
+  RedrawUnderFrames(&canvas, view, src, state);
+  RedrawFrames(canvas, view, src, state);
 }
 
 }  // namespace sw

@@ -46,6 +46,7 @@ struct StyleTables {
   std::array<DashPattern, 65> PrintPattern{};
   // Text kinds 1..10: the colour of the kind's pen.
   std::array<std::uint32_t, 11> TextKindColor{};
+  bool operator==(const StyleTables&) const = default;
 };
 
 // The tables before any import (see Styles.cpp for the values chosen).

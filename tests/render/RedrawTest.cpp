@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <numbers>
 
 #include "core/Cp932.h"
@@ -478,6 +479,76 @@ TEST(RubberBand, ShapesAndModes) {
   EXPECT_EQ(calls[3].rect, (CanvasRect{96, 96, 104, 104}));
   EXPECT_EQ(calls[4].rect, (CanvasRect{92, 92, 108, 108}));
   EXPECT_EQ(calls[4].pen.color, scene.styles.TransformColor);
+}
+
+}  // namespace
+}  // namespace sw
+
+namespace sw {
+namespace {
+
+// The two stages of a redraw: the frames drawn on a fresh canvas over the
+// first stage record what the whole redraw records after it, and the key of
+// the first stage changes exactly with what that stage shows.
+TEST(RedrawStages, FramesOnAFreshCanvasDrawAsTheWholeRedrawDoes) {
+  RedrawScene scene;
+  for (int i = 0; i < 40; ++i) scene.AddLine(-100 + 5 * i, -80, 60 - 3 * i, 90, i % 3, i % 2 ? 0 : 1 + i % 9);
+  scene.drawing.JWWTexts.push_back({MakeHead(0, 0, 0, 1), 10, 10, 50, 10, 0, 3, 3, 0, 0, "", "T"});
+  scene.AddRect(-80, -60, 20, 40, 15, -10);
+  scene.AddRect(0, -50, 90, 70, -20, 5);
+  scene.sheet().lines.push_back({0, -50, 0, 50, 0});
+  scene.Fit(kBox);
+  const DrawingIndex index(scene.drawing);
+  const SheetSource source{scene.drawing, scene.doc, scene.styles, scene.print, &index};
+  for (int backdrop : {0, 1}) {
+    RedrawState whole = scene.state, staged = scene.state, keptState = scene.state;
+    whole.BackdropMode = staged.BackdropMode = keptState.BackdropMode = backdrop;
+    ViewState v1 = scene.view, v2 = scene.view, v3 = scene.view;
+    RecordingCanvas all, under, frames, kept;
+    RedrawSheet(all, v1, source, whole);
+    RedrawUnderFrames(&under, v2, source, staged);
+    RedrawFrames(frames, v2, source, staged);
+    RedrawUnderFrames(nullptr, v3, source, keptState);
+    RedrawFrames(kept, v3, source, keptState);
+    std::vector<CanvasCall> joined = under.Calls();
+    joined.insert(joined.end(), frames.Calls().begin(), frames.Calls().end());
+    EXPECT_TRUE(joined == all.Calls()) << backdrop;
+    EXPECT_TRUE(kept.Calls() == frames.Calls()) << backdrop;
+    EXPECT_TRUE(v2 == v1 && v3 == v1 && staged == whole && keptState == whole) << backdrop;
+  }
+
+  struct Change {
+    const char* what;
+    std::function<void(RedrawScene&)> change;
+    bool keyChanges;
+  };
+  const Change changes[] = {
+      {"a frame moves", [](RedrawScene& s) { s.sheet().frames[1].dx += 5; }, false},
+      {"a frame's layer is hidden", [](RedrawScene& s) { s.sheet().frames[2].groups[0].layers[1].state = 0; }, false},
+      {"an auxiliary line is added", [](RedrawScene& s) { s.sheet().lines.push_back({0, 0, 0, 9, 9}); }, false},
+      {"the base's layer is hidden", [](RedrawScene& s) { s.sheet().frames[0].groups[0].layers[1].state = 0; }, true},
+      {"the view zooms", [](RedrawScene& s) { s.view.ViewScale *= 2; }, true},
+      {"a pen colour changes", [](RedrawScene& s) { s.styles.ScreenPenColor[2] ^= 0xFF; }, true},
+      {"the preview starts", [](RedrawScene& s) { s.print.PrintPreview = true; }, true},
+      {"the backdrop is switched off", [](RedrawScene& s) { s.state.BackdropMode = 0; }, true},
+  };
+  scene.state.BackdropMode = 1;
+  for (const Change& c : changes) {
+    RedrawScene changed = scene;
+    const auto before = UnderFramesKeyOf(scene.view, SheetSource{scene.drawing, scene.doc, scene.styles, scene.print, &index}, scene.state);
+    c.change(changed);
+    const auto after =
+        UnderFramesKeyOf(changed.view, SheetSource{scene.drawing, changed.doc, changed.styles, changed.print, &index},
+                         changed.state);
+    ASSERT_TRUE(before.has_value());
+    EXPECT_EQ(!(before == after), c.keyChanges) << c.what;
+  }
+  const DrawingIndex other(scene.drawing);
+  EXPECT_FALSE(UnderFramesKeyOf(scene.view, SheetSource{scene.drawing, scene.doc, scene.styles, scene.print, &other},
+                                scene.state) ==
+               UnderFramesKeyOf(scene.view, source, scene.state))
+      << "another index is another drawing";
+  EXPECT_FALSE(UnderFramesKeyOf(scene.view, scene.source(), scene.state).has_value()) << "no index, no key";
 }
 
 }  // namespace
