@@ -107,6 +107,7 @@ TForm1::TForm1(Registry* own) : own_(own), ownPrompts_(std::make_unique<QtPrompt
   move(100, 100);
   resize(1024, 800);
   RestorePlacement();
+  setAcceptDrops(true);
   help_ = HelpLibrary::Load();
   ActivateLayouts(this);
   // The back buffer, three times the drawing area each way.
@@ -317,6 +318,7 @@ void TForm1::PaintBox1Resize(int width, int height) {
 }
 
 void TForm1::ApplyShell() {
+  takeUsedFile();
   ShowHistoryItems(ws_, shell_);
   for (std::size_t i = 0; i < kCmdCount; ++i) {
     actions_[i]->setEnabled(shell_.enabled[i].menu);
@@ -332,7 +334,12 @@ void TForm1::ApplyShell() {
     bar->setVisible(show);
   }
   ControlBar1->relayout();
-  statusPanel0_->setText(QString::fromStdString(shell_.status0));
+  // A long path loses its middle, so that the file name stays in view; the
+  // tooltip has all of it.
+  const QString status0 = QString::fromStdString(shell_.status0);
+  const int room = statusPanel0_->contentsRect().width() - 2 * statusPanel0_->margin() - 4;
+  statusPanel0_->setText(statusPanel0_->fontMetrics().elidedText(status0, Qt::ElideMiddle, std::max(room, 20)));
+  statusPanel0_->setToolTip(status0);
   statusPanel1_->setText(QString::fromStdString(shell_.status1));
   setWindowTitle(QString::fromStdString(shell_.title));
   sbtnPaperSize->setText(QString::fromStdString(shell_.paperCaption));

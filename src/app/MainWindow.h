@@ -12,9 +12,11 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "edit/CommandsState.h"
 #include "edit/PointerEngine.h"
+#include "edit/RecentFiles.h"
 #include "edit/Prompts.h"
 #include "edit/Workspace.h"
 #include "settings/JwcadSettings.h"
@@ -92,8 +94,17 @@ class TForm1 : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // Files dropped onto the window (MainWindowFiles.cpp).
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
+  // The recent-files list of the file menu (MainWindowFiles.cpp).
+  void buildRecentItems(QMenu* file, QAction* before);
+  void refreshRecentItems();
+  void takeUsedFile();
+  void openRecent(std::size_t index);
+
   // Building the widgets (MainWindowBuild.cpp).
   void buildMenus();
   void buildToolBars();
@@ -127,6 +138,9 @@ class TForm1 : public QMainWindow {
   Prompts* prompts_ = nullptr;
   QPrinter printer_;
   QImage BackBuffer;
+  std::vector<std::string> recent_;
+  std::array<QAction*, kRecentMax> recentItems_{};
+  QAction* recentSeparator_ = nullptr;
   // The back buffer under the frames as the last redraw left it, and what
   // it showed (none when it is not kept).
   QImage UnderFrames;

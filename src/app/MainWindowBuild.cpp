@@ -100,6 +100,7 @@ void TForm1::buildMenus() {
   DeadItem(this, file, "FilePageSetup1", "ページの設定(&U)...");
   file->addSeparator();
   file->addAction(action(Cmd::FileExit1));
+  buildRecentItems(file, action(Cmd::FileExit1));
 
   QMenu* edit = bar->addMenu("編集(&E)");
   edit->setObjectName("Edit1");

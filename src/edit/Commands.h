@@ -100,6 +100,16 @@ SaveAsOutcome SaveAsCommand(Workspace& ws, ShellState& shell, Prompts& prompts);
 // error box and nothing changes.
 bool OpenNamedFile(Workspace& ws, ShellState& shell, Prompts& prompts, const std::string& path);
 
+inline constexpr const char* kMsgDrawingLoaded =
+    "図面はすでに読み込まれています。別の図面は「新規作成」の後で読み込んで下さい。";
+// A file dropped onto the window or chosen from the recent-files list, while
+// the window is in use: a layout opens as "開く" does, after the question
+// about unsaved changes (Cancel, or a failed save, opens nothing); a drawing
+// loads as "読込" does where "読込" is available and is refused with a
+// message where it is not; anything else is refused as OpenNamedFile
+// refuses it. True when the file was opened or loaded.
+bool OpenDroppedFile(Workspace& ws, ShellState& shell, Prompts& prompts, const std::string& path);
+
 // --- undo and redo (CommandsHistory.cpp) ---
 
 inline constexpr const char* kUndoneStatus = "戻る: ";

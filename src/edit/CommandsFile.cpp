@@ -159,6 +159,7 @@ bool OpenLayoutFile(Workspace& ws, ShellState& shell, Prompts& prompts, const st
   shell.layerPanelsEnabled = CurrentSheet(ws.document).selectedFrame >= 1;
   FitToDocument(ws);
   RedrawAll(shell);
+  shell.usedFile = path;
   return true;
 }
 
@@ -193,6 +194,7 @@ bool LoadBaseFile(Workspace& ws, ShellState& shell, Prompts& prompts, const std:
   ResetTreeSelection(ws);
   ShowPaper(ws, shell);
   RedrawAll(shell);
+  shell.usedFile = path;
   return true;
 }
 
@@ -223,6 +225,7 @@ SaveAsOutcome SaveAsCommand(Workspace& ws, ShellState& shell, Prompts& prompts) 
     if (write) {
       if (Status s = SaveLayout(ws.document, PathFromUtf8(target)); s) {
         ws.tool.LayoutFileName = target;
+        shell.usedFile = target;
         shell.title = TitleFor(target);
         ApplyEnabling(shell, EnableMoment::AfterSaveAs);
         shell.status1 = kMsgSaved;
@@ -249,6 +252,18 @@ bool OpenNamedFile(Workspace& ws, ShellState& shell, Prompts& prompts, const std
   prompts.message(MessageKind::Error, MessageButtons::Ok,
                   std::string(kMsgReadFailed) + "\n" + path + "\n.swt か .jww のファイルを指定して下さい。");
   return false;
+}
+
+bool OpenDroppedFile(Workspace& ws, ShellState& shell, Prompts& prompts, const std::string& path) {
+  const fs::path p = PathFromUtf8(path);
+  if (HasExtension(p, ".swt")) {
+    const SaveQuestion answer = AskSaveChanges(ws, shell, prompts);
+    if (answer == SaveQuestion::Cancel || answer == SaveQuestion::SaveFailed) return false;
+  } else if (HasExtension(p, ".jww") && !shell.isEnabled(Cmd::LayFileAs)) {
+    prompts.message(MessageKind::Information, MessageButtons::Ok, path + "\n" + kMsgDrawingLoaded);
+    return false;
+  }
+  return OpenNamedFile(ws, shell, prompts, path);
 }
 
 }  // namespace sw

@@ -66,6 +66,9 @@ struct ShellState {
   std::array<bool, 6> toolBarVisible{false, true, true, true, true, false};
   std::string status0;  // "BaseFile-" and the base drawing's path
   std::string status1;  // prompts and results
+  // The layout or drawing the last command opened, loaded or saved under a
+  // new name (for the recent-files list); the window takes it and clears it.
+  std::string usedFile;
   std::string title = "Sheetwright";
   std::string paperCaption = "A-";  // sbtnPaperSize
   int paperChecked = 1;             // the checked item of the paper menu, A0..A4
