@@ -309,13 +309,13 @@ Status ReadJWW(std::span<const std::uint8_t> data, JWWDrawing& drawing) {
 }
 
 Status ReadJWWFile(const std::filesystem::path& path, JWWDrawing& drawing) {
-  auto bytes = ReadWholeFile(path);
-  if (!bytes) {
+  Result<FileBytes> file = ReadFileBytes(path, kMaxJWWFileBytes);
+  if (!file) {
     JWWHead unchanged = drawing.head;
     Reject(drawing, unchanged);
-    return bytes.error();
+    return file.error();
   }
-  return ReadJWW(bytes.value(), drawing);
+  return ReadJWW(file->bytes(), drawing);
 }
 
 }  // namespace sw
