@@ -28,9 +28,10 @@ Status ReadJWW(std::span<const std::uint8_t> data, JWWDrawing& drawing);
 // far below it; one million entities take about 50 MB.
 inline constexpr std::uint64_t kMaxJWWFileBytes = std::uint64_t{1} << 30;
 
-// Reads the file at `path` in one go, then parses it as above. A missing or
-// unreadable file, one that is not a regular file, or one larger than
-// kMaxJWWFileBytes is an error without offset, and leaves `drawing` as a
+// Reads the file at `path` in one go, then parses it as above; the memory of
+// the bytes already parsed goes back to the system as the parse moves on. A
+// missing or unreadable file, one that is not a regular file, or one larger
+// than kMaxJWWFileBytes is an error without offset, and leaves `drawing` as a
 // rejected file does.
 Status ReadJWWFile(const std::filesystem::path& path, JWWDrawing& drawing);
 
