@@ -89,6 +89,8 @@ Result<std::uint8_t*> Allocate(const detail::AllocateBytes& allocate, std::size_
   return dst;
 }
 
+// The type is checked on the path before the file is opened; unlike the POSIX
+// way, a path replaced in between is not noticed.
 Result<std::size_t> ReadPortable(const fs::path& path, std::uint64_t maxBytes, const detail::AllocateBytes& allocate) {
   std::error_code ec;
   const fs::file_status status = fs::status(path, ec);
