@@ -1,11 +1,6 @@
 #include "core/ByteReader.h"
 
-#include <bit>
-
 namespace sw {
-
-static_assert(std::endian::native == std::endian::little,
-              "the readers and writers copy doubles in host order");
 
 void ByteReader::failAt(std::size_t offset, std::string message) {
   if (failed_) return;
@@ -19,12 +14,6 @@ void ByteReader::endOfData(std::size_t wanted) {
        std::to_string(remaining()) + " left");
 }
 
-double ByteReader::f64() {
-  double v = 0.0;
-  raw(&v, sizeof v);
-  return v;
-}
-
 bool ByteReader::bytes(std::size_t n, std::string& out) {
   out.clear();
   if (failed_ || n > remaining()) {
@@ -34,6 +23,16 @@ bool ByteReader::bytes(std::size_t n, std::string& out) {
   out.assign(reinterpret_cast<const char*>(data_.data() + pos_), n);
   pos_ += n;
   return true;
+}
+
+std::string_view ByteReader::take(std::size_t n) {
+  if (failed_ || n > remaining()) {
+    endOfData(n);
+    return {};
+  }
+  std::string_view v(reinterpret_cast<const char*>(data_.data() + pos_), n);
+  pos_ += n;
+  return v;
 }
 
 bool ByteReader::tag(std::string_view expected) {

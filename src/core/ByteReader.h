@@ -6,14 +6,19 @@
 // failed() at the points where they need to stop.
 #pragma once
 
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "core/Result.h"
 
 namespace sw {
+
+static_assert(std::endian::native == std::endian::little,
+              "the readers and writers copy doubles in host order");
 
 class ByteReader {
  public:
@@ -48,10 +53,17 @@ class ByteReader {
            (static_cast<std::uint32_t>(b[2]) << 16) | (static_cast<std::uint32_t>(b[3]) << 24);
   }
   std::int32_t i32() { return static_cast<std::int32_t>(u32()); }
-  double f64();
+  double f64() {
+    double v = 0.0;
+    raw(&v, sizeof v);
+    return v;
+  }
 
   // Copies n bytes into `out` (emptied first); false when fewer are left.
   bool bytes(std::size_t n, std::string& out);
+  // The next n bytes where they lie (valid as long as the data is), moving on
+  // past them; empty when fewer are left.
+  std::string_view take(std::size_t n);
   // True when the next n bytes equal `expected`; the bytes are consumed
   // either way (when there are n bytes).
   bool tag(std::string_view expected);

@@ -32,5 +32,8 @@ std::string Utf8ToCp932(std::string_view utf8);
 // UTF-16 code units to CP932; a character with no CP932 form, or an unpaired
 // surrogate, becomes '?'.
 std::string Utf16ToCp932(std::u16string_view utf16);
+// The same for UTF-16LE text given as its bytes, as files store it (an odd
+// last byte is not part of the text).
+std::string Utf16LeToCp932(std::string_view bytes);
 
 }  // namespace sw

@@ -3,8 +3,8 @@
 #include <errno.h>
 #include <iconv.h>
 
+#include <array>
 #include <cstring>
-#include <vector>
 
 #include "core/Cp932.h"
 
@@ -30,7 +30,9 @@ class Converter {
     iconv(cd_, nullptr, nullptr, nullptr, nullptr);
     char* src = const_cast<char*>(in.data());
     std::size_t srcLeft = in.size();
-    std::vector<char> buf(in.size() * 4 + 16);
+    // Output goes through a fixed buffer: a full one (E2BIG) is emptied and
+    // the conversion goes on.
+    std::array<char, 1024> buf;
     while (srcLeft > 0) {
       char* dst = buf.data();
       std::size_t dstLeft = buf.size();
@@ -91,14 +93,18 @@ std::string Utf8ToCp932(std::string_view utf8) {
 }
 
 std::string Utf16ToCp932(std::u16string_view utf16) {
-  thread_local Converter conv("CP932", "UTF-16LE");
   std::string bytes;
   bytes.reserve(utf16.size() * 2);
   for (char16_t u : utf16) {
     bytes.push_back(static_cast<char>(u & 0xFF));
     bytes.push_back(static_cast<char>(u >> 8));
   }
-  return conv.run(bytes, "?", SkipUtf16);
+  return Utf16LeToCp932(bytes);
+}
+
+std::string Utf16LeToCp932(std::string_view bytes) {
+  thread_local Converter conv("CP932", "UTF-16LE");
+  return conv.run(bytes.substr(0, bytes.size() / 2 * 2), "?", SkipUtf16);
 }
 
 }  // namespace sw

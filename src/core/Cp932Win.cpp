@@ -39,4 +39,13 @@ std::string Utf16ToCp932(std::u16string_view utf16) {
   return Narrow(reinterpret_cast<const wchar_t*>(utf16.data()), utf16.size(), 932);
 }
 
+std::string Utf16LeToCp932(std::string_view bytes) {
+  // Copied into wide characters: the bytes of a file need not be aligned.
+  std::wstring w(bytes.size() / 2, L'\0');
+  for (std::size_t i = 0; i < w.size(); ++i)
+    w[i] = static_cast<wchar_t>(static_cast<unsigned char>(bytes[2 * i]) |
+                                (static_cast<unsigned char>(bytes[2 * i + 1]) << 8));
+  return Narrow(w.data(), w.size(), 932);
+}
+
 }  // namespace sw

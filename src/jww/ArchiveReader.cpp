@@ -20,9 +20,7 @@ std::string ArchiveReader::string() {
         r_.fail("UTF-16 string of " + std::to_string(units) + " units runs past the end");
         return out;
       }
-      std::u16string text(units, u'\0');
-      for (auto& u : text) u = r_.u16();
-      return Utf16ToCp932(text);
+      return Utf16LeToCp932(r_.take(units * 2));
     }
     len = (w == 0xFFFF) ? r_.u32() : w;
   }

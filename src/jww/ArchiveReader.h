@@ -15,6 +15,7 @@ class ArchiveReader {
   ArchiveReader(ByteReader& r, std::uint32_t version) : r_(r), version_(version) {}
   void setVersion(std::uint32_t v) { version_ = v; }
   ByteReader& bytes() { return r_; }
+  std::uint32_t version() const { return version_; }
 
   // A string: a length byte; 0xFF is followed by a WORD length, 0xFFFF by a
   // DWORD length, and the WORD 0xFFFE marks UTF-16LE text whose length (in

@@ -6,6 +6,7 @@
 #include "core/ByteReader.h"
 #include "core/Cp932.h"
 #include "core/File.h"
+#include "core/Memory.h"
 #include "jww/ArchiveReader.h"
 
 namespace sw {
@@ -26,9 +27,45 @@ Cls Classify(std::string_view name) {
   return Cls::None;
 }
 
+constexpr std::size_t kClassCount = static_cast<std::size_t>(Cls::List) + 1;
+
+// The fewest bytes an object of `cls` takes in the stream of `version`: a
+// class reference tag (one WORD) and its fields, with every string empty (one
+// length byte) and no optional field. The bytes left divided by this bound
+// how many more such objects the data can hold.
+std::size_t MinObjectBytes(Cls cls, std::uint32_t version) {
+  const std::size_t head = version >= 351 ? 15 : 13;
+  const std::size_t line = head + 4 * 8;
+  const std::size_t point = head + 2 * 8 + 4;
+  const std::size_t text = head + 8 * 8 + 4 + 2;
+  const std::size_t tag = 2;
+  switch (cls) {
+    case Cls::Sen:
+      return tag + line;
+    case Cls::Enko:
+      return tag + head + 7 * 8 + 4;
+    case Cls::Ten:
+      return tag + point;
+    case Cls::Moji:
+      return tag + text;
+    case Cls::Solid:
+      return tag + head + 8 * 8;
+    case Cls::Block:
+      return tag + head + 5 * 8 + 4;
+    case Cls::Sunpou:
+      return tag + head + line + text + (version >= 420 ? 2 + 2 * line + 4 * point : 0);
+    case Cls::List:  // definitions are not kept in these arrays
+    case Cls::None:
+      break;
+  }
+  return tag;
+}
+
 class JwwParser {
  public:
-  JwwParser(ArchiveReader& in, JWWDrawing& out) : in_(in), out_(out) {}
+  // `source`, when given, holds the bytes being parsed and is told as the
+  // parse moves on which of them are done with.
+  JwwParser(ArchiveReader& in, JWWDrawing& out, FileBytes* source) : in_(in), out_(out), source_(source) {}
 
   void header(JWWHead& h);
   void objects();
@@ -43,21 +80,43 @@ class JwwParser {
     }
   }
   template <class R>
-  void store(R&& rec, std::vector<std::decay_t<R>>& array) {
+  void store(Cls cls, R&& rec, std::vector<std::decay_t<R>>& array) {
     if (inDefinition_) {
       out_.JWWBlocks.addMember(std::forward<R>(rec));
       ++readMembers_;
-    } else {
-      array.push_back(std::forward<R>(rec));
+      return;
     }
+    if (!reserved_[static_cast<std::size_t>(cls)]) {
+      reserved_[static_cast<std::size_t>(cls)] = true;
+      array.reserve(ReservationFor(cls));
+      HintLargePages(array.data(), array.capacity() * sizeof(array[0]));
+    }
+    array.push_back(std::forward<R>(rec));
+    ++mainObjects_;
+  }
+  // Room for the objects of `cls` in the main drawing, reserved when the
+  // first one has been read: no more than the entity count still announced,
+  // and no more than that object and what the bytes left can hold (the count
+  // alone is only what the file claims).
+  std::size_t ReservationFor(Cls cls) const {
+    const std::uint64_t announced = declaredCount_ > mainObjects_ ? declaredCount_ - mainObjects_ : 0;
+    const std::uint64_t room = 1 + in_.bytes().remaining() / MinObjectBytes(cls, in_.version());
+    return static_cast<std::size_t>(std::min(announced, room));
   }
 
   ArchiveReader& in_;
   JWWDrawing& out_;
+  FileBytes* source_;
   bool inDefinition_ = false;
   std::int64_t expectedMembers_ = 0;
   std::int64_t readMembers_ = 0;
+  std::uint64_t declaredCount_ = 0;  // the entity count the file gives
+  std::uint64_t mainObjects_ = 0;    // objects stored in the arrays so far
+  std::array<bool, kClassCount> reserved_{};
 };
+
+// The parse hands its source the bytes it is done with in steps of this size.
+constexpr std::size_t kDiscardStep = std::size_t{4} << 20;
 
 void JwwParser::header(JWWHead& h) {
   ByteReader& r = in_.bytes();
@@ -143,14 +202,18 @@ void JwwParser::header(JWWHead& h) {
 
 void JwwParser::objects() {
   ByteReader& r = in_.bytes();
-  // The entity count is only a capacity hint; nothing is reserved from it,
-  // so a huge count in a small file costs nothing. The arrays grow as
-  // objects arrive and are trimmed once at the end.
-  (void)in_.count();
+  // The entity count is only a capacity hint, bounded by the bytes left (see
+  // ReservationFor), so a huge count in a small file costs nothing.
+  declaredCount_ = in_.count();
+  std::size_t nextDiscard = r.offset() + kDiscardStep;
   TJWWList registry;
   std::vector<std::pair<std::int32_t, Cls>> kinds;  // class index -> kind, as registered
   std::int64_t counter = 1;
   while (!r.failed() && !r.atEnd()) {
+    if (source_ && r.offset() >= nextDiscard) {
+      source_->discardBefore(r.offset());
+      nextDiscard = r.offset() + kDiscardStep;
+    }
     std::uint16_t tag = r.u16();
     if (r.failed() || tag == 0) break;
     std::int64_t index = 0;
@@ -196,48 +259,48 @@ void JwwParser::objects() {
         CDataSen s = in_.line();
         if (r.failed()) break;
         Mark(out_.LayerHasLines, out_.GroupHasLines, s.head);
-        store(std::move(s), out_.JWWLines);
+        store(cls, std::move(s), out_.JWWLines);
         break;
       }
       case Cls::Enko: {
         CDataEnko a = in_.arc();
         if (r.failed()) break;
         Mark(out_.LayerHasLines, out_.GroupHasLines, a.head);
-        store(std::move(a), out_.JWWArcs);
+        store(cls, std::move(a), out_.JWWArcs);
         break;
       }
       case Cls::Ten: {
         CDataTen p = in_.point();
         if (r.failed()) break;
         Mark(out_.LayerHasLines, out_.GroupHasLines, p.head);
-        store(std::move(p), out_.JWWPoints);
+        store(cls, std::move(p), out_.JWWPoints);
         break;
       }
       case Cls::Moji: {
         CDataMoji t = in_.text();
         if (r.failed()) break;
         Mark(out_.LayerHasText, out_.GroupHasText, t.head);
-        store(std::move(t), out_.JWWTexts);
+        store(cls, std::move(t), out_.JWWTexts);
         break;
       }
       case Cls::Solid: {
         CDataSolid s = in_.solid();
         if (r.failed()) break;
         Mark(out_.LayerHasLines, out_.GroupHasLines, s.head);
-        store(std::move(s), out_.JWWSolids);
+        store(cls, std::move(s), out_.JWWSolids);
         break;
       }
       case Cls::Block: {
         CDataBlock b = in_.insert();
         if (r.failed()) break;
-        store(std::move(b), out_.JWWInserts);
+        store(cls, std::move(b), out_.JWWInserts);
         break;
       }
       case Cls::Sunpou: {
         CDataSunpou d = in_.dimension();
         if (r.failed()) break;
         Mark(out_.LayerHasLines, out_.GroupHasLines, d.head);
-        store(std::move(d), out_.JWWDims);
+        store(cls, std::move(d), out_.JWWDims);
         break;
       }
     }
@@ -246,14 +309,22 @@ void JwwParser::objects() {
   }
 }
 
+// Gives back the room of an array that holds less than half of what was
+// reserved for it; the copy this takes is smaller than what it frees. A fuller
+// array keeps its room: what was never written costs address space only.
+template <class R>
+void Trim(std::vector<R>& array) {
+  if (array.size() < array.capacity() / 2) array.shrink_to_fit();
+}
+
 void TrimArrays(JWWDrawing& d) {
-  d.JWWLines.shrink_to_fit();
-  d.JWWArcs.shrink_to_fit();
-  d.JWWPoints.shrink_to_fit();
-  d.JWWTexts.shrink_to_fit();
-  d.JWWSolids.shrink_to_fit();
-  d.JWWInserts.shrink_to_fit();
-  d.JWWDims.shrink_to_fit();
+  Trim(d.JWWLines);
+  Trim(d.JWWArcs);
+  Trim(d.JWWPoints);
+  Trim(d.JWWTexts);
+  Trim(d.JWWSolids);
+  Trim(d.JWWInserts);
+  Trim(d.JWWDims);
 }
 
 // The state a failed or rejected read leaves: signature and version as found,
@@ -268,9 +339,7 @@ void Reject(JWWDrawing& drawing, const JWWHead& found) {
   drawing.head.version = found.version;
 }
 
-}  // namespace
-
-Status ReadJWW(std::span<const std::uint8_t> data, JWWDrawing& drawing) {
+Status Parse(std::span<const std::uint8_t> data, JWWDrawing& drawing, FileBytes* source) {
   ByteReader r(data);
   ArchiveReader in(r, 0);
   JWWDrawing fresh;
@@ -295,7 +364,7 @@ Status ReadJWW(std::span<const std::uint8_t> data, JWWDrawing& drawing) {
     return MakeError("version " + std::to_string(h.version) + " is not accepted (230 or 300 and up)", 8);
   }
   in.setVersion(h.version);
-  JwwParser parser(in, fresh);
+  JwwParser parser(in, fresh, source);
   parser.header(h);
   if (!r.failed()) parser.objects();
   if (r.failed()) {
@@ -308,14 +377,18 @@ Status ReadJWW(std::span<const std::uint8_t> data, JWWDrawing& drawing) {
   return Status::Ok();
 }
 
+}  // namespace
+
+Status ReadJWW(std::span<const std::uint8_t> data, JWWDrawing& drawing) { return Parse(data, drawing, nullptr); }
+
 Status ReadJWWFile(const std::filesystem::path& path, JWWDrawing& drawing) {
-  auto bytes = ReadWholeFile(path);
-  if (!bytes) {
+  Result<FileBytes> file = ReadFileBytes(path, kMaxJWWFileBytes);
+  if (!file) {
     JWWHead unchanged = drawing.head;
     Reject(drawing, unchanged);
-    return bytes.error();
+    return file.error();
   }
-  return ReadJWW(bytes.value(), drawing);
+  return Parse(file->bytes(), drawing, &file.value());
 }
 
 }  // namespace sw

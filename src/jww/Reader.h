@@ -24,8 +24,14 @@ namespace sw {
 // A successful read holds every object up to the end tag or the end of data.
 Status ReadJWW(std::span<const std::uint8_t> data, JWWDrawing& drawing);
 
-// Reads the file at `path` in one go, then parses it as above. A missing or
-// unreadable file is an error without offset, and leaves `drawing` as a
+// The largest drawing file ReadJWWFile reads. Drawings written by Jw_cad stay
+// far below it; one million entities take about 50 MB.
+inline constexpr std::uint64_t kMaxJWWFileBytes = std::uint64_t{1} << 30;
+
+// Reads the file at `path` in one go, then parses it as above; the memory of
+// the bytes already parsed goes back to the system as the parse moves on. A
+// missing or unreadable file, one that is not a regular file, or one larger
+// than kMaxJWWFileBytes is an error without offset, and leaves `drawing` as a
 // rejected file does.
 Status ReadJWWFile(const std::filesystem::path& path, JWWDrawing& drawing);
 

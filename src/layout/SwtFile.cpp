@@ -15,7 +15,7 @@ Status SaveLayout(const LayoutDocument& doc, const std::filesystem::path& path) 
 }
 
 Status LoadLayout(const std::filesystem::path& path, LayoutDocument& doc) {
-  Result<std::vector<std::uint8_t>> data = ReadWholeFile(path);
+  Result<std::vector<std::uint8_t>> data = ReadWholeFile(path, kMaxSwtFileBytes);
   if (!data) return data.error();
   Result<LayoutDocument> parsed = DecodeSwt(data.value());
   if (!parsed) return parsed.error();

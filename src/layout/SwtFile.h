@@ -1,12 +1,17 @@
 // Saving and loading a layout file.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 
 #include "core/Result.h"
 #include "layout/Document.h"
 
 namespace sw {
+
+// The largest layout file LoadLayout reads; a layout of a few thousand
+// sheets and frames stays far below it.
+inline constexpr std::uint64_t kMaxSwtFileBytes = std::uint64_t{64} << 20;
 
 // Writes `doc` to `path` with the base path made relative to the file's
 // folder. The image goes to a temporary file in the same folder, is flushed
@@ -17,7 +22,8 @@ Status SaveLayout(const LayoutDocument& doc, const std::filesystem::path& path);
 
 // Reads the layout file at `path` into a fresh document, resolves its base
 // path against the file's folder, and only then replaces `doc`. On failure
-// (a missing file, or any problem DecodeSwt names, with its byte offset)
+// (a missing file, one that is not a regular file or is larger than
+// kMaxSwtFileBytes, or any problem DecodeSwt names, with its byte offset)
 // `doc` is left as it was.
 Status LoadLayout(const std::filesystem::path& path, LayoutDocument& doc);
 

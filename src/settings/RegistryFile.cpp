@@ -37,7 +37,7 @@ Result<RegistryFile> RegistryFile::Parse(std::span<const std::uint8_t> bytes, fs
 }
 
 Result<RegistryFile> RegistryFile::Open(const fs::path& path) {
-  Result<std::vector<std::uint8_t>> bytes = ReadWholeFile(path);
+  Result<std::vector<std::uint8_t>> bytes = ReadWholeFile(path, kMaxRegistryFileBytes);
   if (!bytes) return MakeError(path.string() + ": " + bytes.error().message);
   return Parse(bytes.value(), path);
 }

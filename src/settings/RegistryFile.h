@@ -26,9 +26,14 @@
 
 namespace sw {
 
+// The largest registry text file read; Wine's user.reg of a busy prefix is a
+// few MiB.
+inline constexpr std::uint64_t kMaxRegistryFileBytes = std::uint64_t{64} << 20;
+
 class RegistryFile final : public Registry {
  public:
-  // Reads an existing file. Errors name the file.
+  // Reads an existing regular file of at most kMaxRegistryFileBytes. Errors
+  // name the file.
   static Result<RegistryFile> Open(const std::filesystem::path& path);
   // Reads the file, or starts an empty registry in Wine's format when there
   // is none; flush() then creates it, and its folder.

@@ -52,6 +52,10 @@ TEST(ByteReader, HugeLengthsFailWithoutAllocating) {
   ByteReader r2(data);
   EXPECT_FALSE(r2.skip(17));
   EXPECT_EQ(r2.error().offset, 0);
+  ByteReader r3(data);
+  EXPECT_EQ(r3.take(4).size(), 4u);
+  EXPECT_TRUE(r3.take(std::size_t{1} << 40).empty());
+  EXPECT_EQ(r3.error().offset, 4);
 }
 
 TEST(ByteReader, TagComparesAndConsumes) {

@@ -45,6 +45,24 @@ TEST(Cp932, ConvertsBothWays) {
     EXPECT_EQ(Cp932ToUtf8(c.cp932), c.utf8);
     EXPECT_EQ(Utf8ToCp932(c.utf8), c.cp932);
   }
+  // Longer than the converter's output buffer, with a replacement on the way.
+  std::string cp932, utf8;
+  std::u16string utf16;
+  for (int i = 0; i < 700; ++i) {
+    cp932 += kNihon;
+    utf8 += "日本";
+    utf16 += u"日本";
+  }
+  EXPECT_EQ(Cp932ToUtf8(cp932), utf8);
+  EXPECT_EQ(Utf8ToCp932(utf8 + "\xF0\x9F\x98\x80" + utf8), cp932 + "?" + cp932);
+  EXPECT_EQ(Utf16ToCp932(utf16), cp932);
+}
+
+TEST(Cp932, Utf16BytesAsFilesStoreThem) {
+  EXPECT_EQ(Utf16LeToCp932(std::string_view("\xE5\x65\x2C\x67", 4)), kNihon);
+  EXPECT_EQ(Utf16LeToCp932(std::string_view("\xE5\x65\x2C\x67" "a", 5)), kNihon);  // odd byte: not text
+  EXPECT_EQ(Utf16LeToCp932(std::string_view("a\0\x00\xD8" "b\0", 6)), "a?b");      // lone surrogate
+  EXPECT_EQ(Utf16LeToCp932({}), "");
 }
 
 TEST(Cp932, UnconvertibleInputIsReplacedNotDropped) {

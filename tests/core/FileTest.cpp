@@ -26,7 +26,7 @@ TEST_F(FileTest, AtomicWriteReplacesAndLeavesNoTemporaryFile) {
   const std::vector<std::uint8_t> first = {1, 2, 3}, second = {9};
   ASSERT_TRUE(WriteFileAtomic(p, first).ok());
   ASSERT_TRUE(WriteFileAtomic(p, second).ok());
-  auto back = ReadWholeFile(p);
+  auto back = ReadWholeFile(p, 1024);
   ASSERT_TRUE(back.ok());
   EXPECT_EQ(back.value(), second);
   EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
@@ -45,14 +45,14 @@ TEST_F(FileTest, FailedWriteKeepsTheOldFile) {
   EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 2);
   // A folder that does not exist.
   EXPECT_FALSE(WriteFileAtomic(dir_ / "missing" / "x.bin", old).ok());
-  EXPECT_EQ(ReadWholeFile(p).value(), old);
+  EXPECT_EQ(ReadWholeFile(p, 1024).value(), old);
 }
 
 TEST_F(FileTest, ReadReportsMissingFilesAndFolders) {
-  auto missing = ReadWholeFile(dir_ / "nope");
+  auto missing = ReadWholeFile(dir_ / "nope", 1024);
   ASSERT_FALSE(missing.ok());
   EXPECT_EQ(missing.error().message, "file not found");
-  auto folder = ReadWholeFile(dir_);
+  auto folder = ReadWholeFile(dir_, 1024);
   ASSERT_FALSE(folder.ok());
   EXPECT_EQ(folder.error().offset, -1);
 }

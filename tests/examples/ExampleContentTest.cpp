@@ -126,7 +126,7 @@ TEST_F(ExampleContent, LayoutHasTwoSheetsOnTheExampleDrawing) {
   EXPECT_TRUE(doc.Sheets[0].shown[0]);
   EXPECT_FALSE(doc.Sheets[1].shown[0]);
   // Stored relative, so that the checkout may lie anywhere.
-  const std::vector<std::uint8_t> file = ReadWholeFile(kCommitted / kLayoutFile).value();
+  const std::vector<std::uint8_t> file = ReadWholeFile(kCommitted / kLayoutFile, kMaxSwtFileBytes).value();
   ASSERT_GT(file.size(), 9u + kDrawingFile.size());
   EXPECT_EQ(file[8], kDrawingFile.size());
   EXPECT_EQ(std::string(file.begin() + 9, file.begin() + 9 + kDrawingFile.size()), kDrawingFile);

@@ -8,6 +8,7 @@
 
 #include "core/File.h"
 #include "examples/Example.h"
+#include "jww/Reader.h"
 #include "support/RunCommand.h"
 
 namespace sw::example {
@@ -18,7 +19,7 @@ namespace fs = std::filesystem;
 const fs::path kCommitted = fs::path(SW_SOURCE_DIR) / "examples";
 
 std::vector<std::uint8_t> Bytes(const fs::path& p) {
-  Result<std::vector<std::uint8_t>> r = ReadWholeFile(p);
+  Result<std::vector<std::uint8_t>> r = ReadWholeFile(p, kMaxJWWFileBytes);
   EXPECT_TRUE(r.ok()) << p << ": " << (r.ok() ? "" : r.error().message);
   return r.ok() ? r.value() : std::vector<std::uint8_t>{};
 }

@@ -23,7 +23,7 @@ TEST(JwcadFixtures, EveryFileMatchesItsExpectation) {
   ASSERT_FALSE(expected->members.empty());
   for (const auto& [name, e] : expected->members) {
     SCOPED_TRACE(name);
-    auto bytes = ReadWholeFile(dir / name);
+    auto bytes = ReadWholeFile(dir / name, kMaxJWWFileBytes);
     ASSERT_TRUE(bytes.ok());
     EXPECT_EQ(bytes.value().size(), static_cast<std::size_t>(e["bytes"].number));
     JWWDrawing d;

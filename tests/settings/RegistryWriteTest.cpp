@@ -33,7 +33,7 @@ std::vector<std::string> Lines(const std::string& s) {
 }
 
 std::vector<std::uint8_t> ExampleBytes() {
-  Result<std::vector<std::uint8_t>> b = ReadWholeFile(fs::path(SW_SOURCE_DIR) / "examples/jwcad-settings.reg");
+  Result<std::vector<std::uint8_t>> b = ReadWholeFile(fs::path(SW_SOURCE_DIR) / "examples/jwcad-settings.reg", kMaxRegistryFileBytes);
   EXPECT_TRUE(b.ok());
   return b.ok() ? b.value() : std::vector<std::uint8_t>{};
 }
@@ -215,7 +215,7 @@ TEST(RegistryWrite, FailedFlushLeavesEverythingAsItWas) {
   RegistryFile g = RegistryFile::Empty(dir / "plain" / "own.reg", RegFormat::Wine);
   ASSERT_TRUE(g.setValue("Software\\A", "V", RegValue::Dword(1)).ok());
   EXPECT_FALSE(g.flush().ok());
-  EXPECT_EQ(ReadWholeFile(dir / "plain").value(), Bytes("x"));
+  EXPECT_EQ(ReadWholeFile(dir / "plain", kMaxRegistryFileBytes).value(), Bytes("x"));
 
   // Once the way is clear the pending change is written.
   fs::remove_all(p);

@@ -1,0 +1,32 @@
+// How File.cpp gets a file's bytes: through the platform's own calls where it
+// has them (POSIX: stat, open, fstat, read), or through standard C++ alone,
+// the fallback for platforms without them. Both are built on every platform
+// so that the tests hold the fallback to the same rules. For core and its
+// tests only; everything else uses File.h.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+
+#include "core/Result.h"
+
+namespace sw::detail {
+
+enum class ReadWay {
+  Native,    // POSIX calls where available, else the same as Portable
+  Portable,  // std::filesystem and std::ifstream only
+};
+
+// Memory for `size` bytes, or null when none is to be had.
+using AllocateBytes = std::function<std::uint8_t*(std::size_t size)>;
+
+// Checks that `path` names a regular file of at most `maxBytes` (its size
+// taken once), asks `allocate` for memory of that size and reads the file into
+// it. Returns the number of bytes read: the size, or fewer when the file got
+// shorter meanwhile. `allocate` is not called for an empty file nor for a
+// refused one. Errors are those listed for ReadFileBytes.
+Result<std::size_t> ReadRegularFile(const std::filesystem::path& path, std::uint64_t maxBytes, ReadWay way,
+                                    const AllocateBytes& allocate);
+
+}  // namespace sw::detail
