@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test.
+# Installs what is missing, builds everything, runs every test and checks
+# the Debian package.
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/install-deps.sh
@@ -7,3 +8,5 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSW_BUILD_TESTS=
 cmake --build build -j "$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure --timeout 300 -j "$(nproc)"
+# The Debian package, made from the same build and checked unpacked.
+tools/package-check.sh

@@ -12,6 +12,9 @@ packages=(
   fonts-ipafont-gothic fonts-ipafont-mincho
   poppler-utils  # pdftoppm: the tests read printed pages back
   xvfb xauth
+  # tools/package-check.sh: dpkg-shlibdeps for the package's dependencies,
+  # desktop-file-validate, xmllint and update-mime-database for its files
+  dpkg-dev desktop-file-utils libxml2-utils shared-mime-info
 )
 if [ "${SW_WITH_FUZZ:-0}" = 1 ]; then packages+=(clang libclang-rt-dev); fi
 

@@ -12,6 +12,7 @@ QString FindHelpFile() {
   const QString exe = QCoreApplication::applicationDirPath();
   const QStringList candidates = {
       exe + "/manual.html",
+      exe + "/../share/sheetwright/manual.html",
       exe + "/../share/doc/sheetwright/manual.html",
       exe + "/../../docs/manual.html",
 #ifdef SW_SOURCE_DIR

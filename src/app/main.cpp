@@ -7,6 +7,9 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  // The installed desktop entry, sheetwright.desktop, from which desktops
+  // (Wayland ones in particular) take the window's name and icon.
+  QApplication::setDesktopFileName(QStringLiteral("sheetwright"));
   const QStringList args = QApplication::arguments();
   const std::string file = args.size() >= 2 ? args[1].toStdString() : std::string();
   return sw::RunApplication(sw::ProcessEnvironment(), sw::ShowStartupError, file);

@@ -1,6 +1,6 @@
 // sheetwright-cli: the headless tool. See README for the subcommands. The
 // commands that only read and write files run here, without Qt; render and
-// print are handed to the drawing program installed beside this one.
+// print are handed to the drawing program installed with this one.
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -36,25 +36,36 @@ fs::path OwnProgram(const char* argv0) {
 }
 
 // Runs the drawing program with this program's arguments; returns its exit
-// status, or 1 after saying why it could not be started.
+// status, or 1 after saying why it could not be started. The program is
+// looked for beside this one (the build tree, a Windows folder), then in
+// ../lib/sheetwright from this program's folder (an installed tree: bin/ and
+// lib/sheetwright/ side by side, wherever the tree was unpacked).
 int RunDrawProgram(int argc, char** argv) {
   const fs::path self = OwnProgram(argv[0]);
-  fs::path draw = self.parent_path() / sw::cli::kDrawProgram;
-#ifdef _WIN32
-  draw += ".exe";
-  std::vector<const char*> args(argv, argv + argc);
-  args.push_back(nullptr);
-  const std::string file = draw.string();
-  const intptr_t status = _spawnv(_P_WAIT, file.c_str(), args.data());
-  if (status != -1) return static_cast<int>(status);
-#else
+  const fs::path folder = self.parent_path();
   std::vector<char*> args(argv, argv + argc);
   args.push_back(nullptr);
-  const std::string file = draw.string();
-  if (!self.empty()) execv(file.c_str(), args.data());
+  std::string tried;
+  int error = ENOENT;
+  for (const fs::path& dir : {folder, folder / ".." / "lib" / "sheetwright"}) {
+    fs::path draw = dir / sw::cli::kDrawProgram;
+#ifdef _WIN32
+    draw += ".exe";
 #endif
-  std::fprintf(stderr, "sheetwright-cli: cannot start %s: %s\n", file.c_str(),
-               self.empty() ? "this program's own location is unknown" : std::strerror(errno));
+    const std::string file = draw.lexically_normal().string();
+    tried += (tried.empty() ? "" : " or ") + file;
+    if (self.empty()) break;
+#ifdef _WIN32
+    const intptr_t status = _spawnv(_P_WAIT, file.c_str(), args.data());
+    if (status != -1) return static_cast<int>(status);
+#else
+    execv(file.c_str(), args.data());
+#endif
+    error = errno;
+    if (error != ENOENT) break;
+  }
+  std::fprintf(stderr, "sheetwright-cli: cannot start %s: %s\n", tried.c_str(),
+               self.empty() ? "this program's own location is unknown" : std::strerror(error));
   return 1;
 }
 
