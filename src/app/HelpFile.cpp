@@ -32,8 +32,16 @@ class ManualHelp : public HelpLibrary {
  public:
   ManualHelp() : path_(FindHelpFile()) {}
   QString target() const override { return path_; }
-  void showContents(QWidget*) const override {
-    if (!path_.isEmpty()) QDesktopServices::openUrl(QUrl::fromLocalFile(path_));
+  QString showContents(QWidget*) const override {
+    if (path_.isEmpty()) {
+      // Where an installed program keeps it.
+      const QString installed =
+          QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../share/sheetwright/manual.html");
+      return QString::fromUtf8(kMsgManualMissing) + "\n" + installed;
+    }
+    // The desktop's handler for HTML (xdg-open); false where there is none.
+    if (QDesktopServices::openUrl(QUrl::fromLocalFile(path_))) return {};
+    return QString::fromUtf8(kMsgManualNotOpened) + "\n" + path_;
   }
 
  private:

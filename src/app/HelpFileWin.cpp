@@ -25,10 +25,12 @@ class HtmlHelp : public HelpLibrary {
   HtmlHelp& operator=(const HtmlHelp&) = delete;
 
   QString target() const override { return entry_ ? QStringLiteral("Sheetwright.chm") : QString(); }
-  void showContents(QWidget* window) const override {
-    if (!entry_) return;
+  QString showContents(QWidget* window) const override {
+    // Without the HTML Help library the command does nothing.
+    if (!entry_) return {};
     HWND owner = window ? reinterpret_cast<HWND>(window->winId()) : nullptr;
     entry_(owner, "Sheetwright.chm", kDisplayTopic, 0);
+    return {};
   }
 
  private:

@@ -77,7 +77,10 @@ void TForm1::runCommand(Cmd c) {
       }
       break;
     case Cmd::Contents1:
-      if (help_) help_->showContents(this);
+      if (help_) {
+        const QString failed = help_->showContents(this);
+        if (!failed.isEmpty()) prompts().message(MessageKind::Information, MessageButtons::Ok, failed.toStdString());
+      }
       break;
     case Cmd::About1:
       showAbout();

@@ -9,6 +9,7 @@
 #include <QUrl>
 
 #include "app/AppTestSupport.h"
+#include "app/HelpFile.h"
 #include "edit/Commands.h"
 #include "edit/RecentFiles.h"
 
@@ -119,6 +120,25 @@ TEST(RecentFiles, ListRules) {
   EXPECT_EQ(text.rfind("&3 /home", 0), 0u);
   EXPECT_NE(text.find("…"), std::string::npos);
   EXPECT_NE(text.find("最終 && 確認.swt"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace sw
+
+namespace sw {
+namespace {
+
+// "目次" where no program can show the manual (the offscreen platform opens
+// no URLs) says where the manual is instead of failing without a word.
+TEST(DesktopFiles, ContentsThatCannotOpenSayWhereTheManualIs) {
+  test::AppScratch scratch;
+  test::TestApp app(scratch);
+  ASSERT_NE(app.windows, nullptr);
+  ASSERT_FALSE(app.form().helpFile().isEmpty());
+  app.form().runCommand(Cmd::Contents1);
+  ASSERT_EQ(app.prompts.messages.size(), 1u);
+  EXPECT_EQ(app.prompts.messages[0].text,
+            std::string(kMsgManualNotOpened) + "\n" + app.form().helpFile().toStdString());
 }
 
 }  // namespace
