@@ -206,8 +206,12 @@ void JwwParser::objects() {
   // ReservationFor), so a huge count in a small file costs nothing.
   declaredCount_ = in_.count();
   std::size_t nextDiscard = r.offset() + kDiscardStep;
-  TJWWList registry;
-  std::vector<std::pair<std::int32_t, Cls>> kinds;  // class index -> kind, as registered
+  // The class registry, by index: registrations take the index counter, which
+  // only grows, so each index is registered at most once and the table is
+  // never longer than the counter. An entry holds the kind and whether the
+  // name was not empty; an index never registered has neither.
+  std::vector<std::uint8_t> classes;
+  constexpr std::uint8_t kNamed = 0x80;
   std::int64_t counter = 1;
   while (!r.failed() && !r.atEnd()) {
     if (source_ && r.offset() >= nextDiscard) {
@@ -224,24 +228,18 @@ void JwwParser::objects() {
       r.bytes(len, name);
       if (r.failed()) break;
       index = counter++;
-      registry.add(static_cast<std::int32_t>(index), name);
-      kinds.emplace_back(static_cast<std::int32_t>(index), Classify(registry.nameOf(static_cast<std::int32_t>(index))));
+      if (classes.size() <= static_cast<std::size_t>(index)) classes.resize(static_cast<std::size_t>(index) + 1);
+      classes[static_cast<std::size_t>(index)] =
+          static_cast<std::uint8_t>(static_cast<std::uint8_t>(Classify(name)) | (name.empty() ? 0 : kNamed));
     } else if (tag == 0x7FFF || tag == 0xFF7F) {
       index = r.u32() & 0x7FFFFFFFu;
     } else if (tag & 0x8000u) {
       index = tag & 0x7FFFu;
     }
     if (r.failed()) break;
-    // Name and kind of the index: the last registration with that index.
-    bool named = false;
-    Cls cls = Cls::None;
-    for (auto it = kinds.rbegin(); it != kinds.rend(); ++it) {
-      if (it->first == index) {
-        named = !registry.nameOf(it->first).empty();
-        cls = it->second;
-        break;
-      }
-    }
+    const std::uint8_t entry = static_cast<std::size_t>(index) < classes.size() ? classes[static_cast<std::size_t>(index)] : 0;
+    const bool named = (entry & kNamed) != 0;
+    const Cls cls = static_cast<Cls>(entry & ~kNamed);
     if (readMembers_ == expectedMembers_) inDefinition_ = false;
     switch (cls) {
       case Cls::None:

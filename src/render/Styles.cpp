@@ -84,21 +84,23 @@ void BuildPattern(StyleTables& st, int t, const std::string& bits, double unit, 
   if (bits.find('1') == std::string::npos || bits.find('0') == std::string::npos ||
       bits.find_first_not_of("01") != std::string::npos)
     return;
-  std::string s = bits;
-  // Start with ink and end with a gap.
-  while (s.back() == '1') s = s.back() + s.substr(0, s.size() - 1);
-  while (s.front() == '0') s = s.substr(1) + '0';
+  // The string is read as turned round so that it starts with ink and ends
+  // with a gap: its trailing ink goes to the front, then the gap that then
+  // leads goes to the back. The pattern is its runs, ink first.
+  const std::size_t n = bits.size();
+  const std::size_t inkAtEnd = n - 1 - bits.find_last_not_of('1');
+  // After the first turn the string starts at n - inkAtEnd; its leading gap
+  // is the run of zeros there (which may wrap round).
+  std::size_t start = n - inkAtEnd;
+  while (bits[start % n] == '0') ++start;
+  start %= n;
   const double u = RoundAway(unit);
-  std::size_t i = 0;  // the string's first character is s[i]
-  while (s.size() - i > 1) {
-    std::size_t k1 = 0;
-    while (i < s.size() && s[i] == '1') ++k1, ++i;
-    out.push_back(static_cast<double>(k1) * u);
-    std::size_t k0 = 0;
-    while (i + k0 < s.size() && s[i + k0] == '0') ++k0;
-    out.push_back(static_cast<double>(k0) * u);
-    // The zeros are counted in full but the very last character stays.
-    i += (i + k0 == s.size()) ? k0 - 1 : k0;
+  std::size_t j = 0;  // characters of the turned string consumed
+  while (j < n) {
+    const char c = bits[(start + j) % n];
+    std::size_t run = 0;
+    while (j < n && bits[(start + j) % n] == c) ++run, ++j;
+    out.push_back(static_cast<double>(run) * u);
   }
 }
 

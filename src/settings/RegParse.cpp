@@ -434,10 +434,15 @@ Result<RegDocument> ParseRegDocument(std::span<const std::uint8_t> bytes, std::v
     bool ok = SplitValueLine(t, dec, name, data, why);
     if (ok && StartsWithNoCase(data, "hex")) {
       // Hex data may continue over lines that end with a backslash.
+      // Each line is appended once; the backslash and the blanks before
+      // it are cut off in place.
       joined = std::string(data);
-      while (!joined.empty() && TrimRight(joined).back() == '\\' && i + 1 < lines.size()) {
-        joined = std::string(TrimRight(joined));
-        joined.pop_back();
+      auto continues = [&joined] {
+        const std::string_view t = TrimRight(joined);
+        return !t.empty() && t.back() == '\\';
+      };
+      while (continues() && i + 1 < lines.size()) {
+        joined.resize(TrimRight(joined).size() - 1);
         ++i;
         e.raw += lines[i];
         joined += TrimLeft(TrimRight(lines[i]));

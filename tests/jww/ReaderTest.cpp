@@ -292,6 +292,42 @@ TEST(Reader, UnknownClassesAndOrphanIndexesReadNothing) {
   EXPECT_EQ(read.JWWLines[2].head.layer, 2);
 }
 
+// Every object registers classes of its own, refers to the first class and
+// stands beside tags of no class: each lookup is by index, not by a search.
+TEST(Reader, ManyClassRegistrationsAreLookedUpByIndex) {
+  constexpr std::uint32_t kLines = 30000;
+  JwwWriter w(600);
+  w.signature();
+  w.versionField();
+  w.header(MakeDrawing(600).head);
+  w.count(kLines);
+  w.object(CDataSen{MakeHead(0, 0), 0, 0, 0, 0});  // CDataSen takes index 1
+  for (std::uint32_t i = 1; i < kLines; ++i) {
+    for (std::string_view name : {"CZz", "CDataMoji", ""}) {
+      w.out().u16(0xFFFF);
+      w.out().u16(1);
+      w.out().u16(static_cast<std::uint16_t>(name.size()));
+      w.out().bytes(name);
+      if (name == "CDataMoji") {  // only a text has fields
+        w.head(MakeHead(0, 2));
+        w.fields(CDataMoji{});
+      }
+    }
+    w.out().u16(0x0003);  // no class
+    w.out().u16(0x7FFF);  // far past the registered indexes
+    w.out().u32(0x80000000u | 0x7FFFFFF0u);
+    w.out().u16(0x8001);
+    w.head(MakeHead(0, 1));
+    w.fields(CDataSen{{}, static_cast<double>(i), 0, 0, 0});
+  }
+  w.endTag();
+  JWWDrawing read;
+  ASSERT_TRUE(ReadJWW(w.take(), read).ok());
+  ASSERT_EQ(read.JWWLines.size(), kLines);
+  EXPECT_EQ(read.JWWTexts.size(), kLines - 1);
+  EXPECT_EQ(read.JWWLines.back().x1, kLines - 1);
+}
+
 TEST(Reader, ObjectsAfterTheLastDefinitionBelongToTheMainDrawing) {
   JwwWriter w(600);
   w.signature();

@@ -25,6 +25,35 @@ JWWEntityHead Head(int color, int style = 1, int group = 0, int layer = 0) {
   return h;
 }
 
+// Strings of millions of bits, as a long line type in the registry gives:
+// the turning round and the run counting each take one pass.
+TEST(BuildPattern, LongBitStringsInOnePass) {
+  const std::size_t n = std::size_t{1} << 20;
+  struct Case {
+    std::string bits;
+    std::size_t size;         // of the pattern
+    DashPattern first, last;  // its first and last two lengths
+  } cases[] = {
+      {"1000" + std::string(n, '1'), 2, {n + 1, 3}, {n + 1, 3}},
+      {std::string(n, '0') + "10", 2, {1, n + 1}, {1, n + 1}},
+      {std::string(n, '1') + std::string(n, '0') + std::string(n, '1'), 2, {2 * n, n}, {2 * n, n}},
+      {"0" + [&] {
+         std::string s;
+         for (std::size_t i = 0; i < n / 2; ++i) s += "10";
+         return s;
+       }() + "11",
+       n + 2, {2, 1}, {1, 1}},
+  };
+  for (const Case& c : cases) {
+    StyleTables st;
+    BuildPattern(st, 2, c.bits, 1, true);
+    const DashPattern& p = st.PrintPattern[2];
+    ASSERT_EQ(p.size(), c.size);
+    EXPECT_EQ(DashPattern(p.begin(), p.begin() + 2), c.first);
+    EXPECT_EQ(DashPattern(p.end() - 2, p.end()), c.last);
+  }
+}
+
 TEST(BuildPattern, BitStringsBecomeInkAndGapLengths) {
   struct Case {
     std::string bits;
