@@ -244,6 +244,17 @@ Result<std::vector<std::uint8_t>> ReadWholeFile(const fs::path& path, std::uint6
   return data;
 }
 
+Result<std::string> ReadWholeFileText(const fs::path& path, std::uint64_t maxBytes) {
+  std::string data;
+  Result<std::size_t> got = detail::ReadRegularFile(path, maxBytes, detail::ReadWay::Native, [&](std::size_t size) {
+    data.resize(size);
+    return reinterpret_cast<std::uint8_t*>(data.data());
+  });
+  if (!got) return got.error();
+  data.resize(got.value());
+  return data;
+}
+
 Status WriteFileAtomic(const fs::path& path, std::span<const std::uint8_t> data) {
   fs::path dir = path.parent_path();
   if (dir.empty()) dir = ".";

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <memory>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "core/Result.h"
@@ -53,6 +54,8 @@ Result<FileBytes> ReadFileBytes(const std::filesystem::path& path, std::uint64_t
 
 // The same, into a vector: for the small files that are parsed as a whole.
 Result<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::path& path, std::uint64_t maxBytes);
+// The same, into a string (the bytes as they are), for text parsed in place.
+Result<std::string> ReadWholeFileText(const std::filesystem::path& path, std::uint64_t maxBytes);
 
 // Writes `data` to a temporary file in the target's folder, flushes it to the
 // disk and renames it over `path`. On any failure the temporary file is

@@ -237,6 +237,8 @@ JwcadSettings ImportSettings(const Registry* jwcad, const Registry* own) {
   for (const Registry* reg : {jwcad, own}) {
     if (!reg) continue;
     for (const Error& w : reg->warnings()) s.registryWarnings.push_back(reg->source() + ": " + w.message);
+    if (const std::uint64_t more = reg->warningsNotKept(); more > 0)
+      s.registryWarnings.push_back(reg->source() + ": " + std::to_string(more) + " more lines passed over");
   }
   if (jwcad) s.jwcadSource = jwcad->source();
   if (own) s.ownSource = own->source();

@@ -26,25 +26,29 @@ enum class RegEncoding {
   Utf8Bom,  // UTF-8 with a BOM, which is written back
 };
 
+// A piece of the file: one line, several lines of the same kind, or a value
+// with its continuation lines. Its text (line ends included) is the range
+// [at, at + size) of RegDocument::text; name and value are read from that
+// text when asked for (ReadRegEntry), so an entry costs a few bytes whatever
+// it holds.
 struct RegEntry {
-  enum class Kind {
+  enum class Kind : std::uint8_t {
     Value,   // "name"=data
     Delete,  // "name"=- (regedit)
-    Other,   // blank line, comment, "#…" line, or a malformed line kept as it was
+    Other,   // blank lines, comments, "#…" lines, or malformed lines kept as they were
   };
   Kind kind = Kind::Other;
-  std::string raw;   // its physical lines as in the file, line ends included
-  std::string name;  // CP932, for Value and Delete ("" = default value)
-  RegValue value;    // for Value
+  std::uint32_t at = 0;
+  std::uint32_t size = 0;
 };
 
 struct RegSection {
   bool prelude = false;  // the lines before the first key
   bool visible = false;  // a key of HKEY_CURRENT_USER
   bool deleted = false;  // "[-KEY]" (regedit): the key and its subkeys are removed
-  std::string path;      // CP932, single backslashes, without the hive
-  std::string folded;    // path with ASCII letters in lower case, for comparisons
-  std::string raw;       // the header line as in the file
+  std::uint32_t at = 0;    // the header line as in the file: a range of RegDocument::text
+  std::uint32_t size = 0;
+  std::string folded;    // CP932 path, single backslashes, without the hive, ASCII letters in lower case
   std::vector<RegEntry> entries;
 };
 
@@ -54,13 +58,44 @@ struct RegDocument {
   bool rawUtf8 = true;      // Wine: raw non-ASCII bytes are UTF-8 (else CP932)
   std::string eol = "\n";   // line end used for new lines
   std::vector<RegSection> sections;  // sections[0] is the prelude
+  // The text of every section header and entry (decoded from UTF-16 when the
+  // file is), in file order as read; text set later is appended.
+  std::string text;
+  std::size_t unused = 0;  // bytes of `text` that no section or entry refers to any more
+
+  std::string_view raw(const RegEntry& e) const { return std::string_view(text).substr(e.at, e.size); }
+  std::string_view raw(const RegSection& s) const { return std::string_view(text).substr(s.at, s.size); }
+  // Gives the entry (or header) the text `t`.
+  void setRaw(RegEntry& e, std::string_view t);
+  void setRaw(RegSection& s, std::string_view t);
+};
+
+// Warnings of one reading: the first kKeptWarnings in full, the others only
+// counted, so that a file of nothing but bad lines costs no more than a good one.
+inline constexpr std::size_t kKeptWarnings = 100;
+struct RegWarnings {
+  std::vector<Error> kept;
+  std::uint64_t notKept = 0;
+  void add(Error e) {
+    if (kept.size() < kKeptWarnings) {
+      kept.push_back(std::move(e));
+    } else {
+      ++notKept;
+    }
+  }
 };
 
 // Parses a registry text file. An unknown first line is fatal; a malformed
 // line is kept as it stands, ignored for lookups and reported in `warnings`
 // as "line N: …" with the byte offset of the line.
-Result<RegDocument> ParseRegDocument(std::span<const std::uint8_t> bytes,
-                                     std::vector<Error>& warnings);
+Result<RegDocument> ParseRegDocument(std::span<const std::uint8_t> bytes, RegWarnings& warnings);
+// The same, taking over the file's bytes held in a string.
+Result<RegDocument> ParseRegDocument(std::string&& bytes, RegWarnings& warnings);
+// The name (CP932, "" = default value) and, for Value, the value of an entry
+// of kind Value or Delete, read from its text; false for any other entry.
+bool ReadRegEntry(const RegDocument& doc, const RegEntry& e, std::string* name, RegValue* value);
+// Drops the text no section or entry refers to any more.
+void CompactRegDocument(RegDocument& doc);
 // The file's bytes.
 std::vector<std::uint8_t> SerializeRegDocument(const RegDocument& doc);
 // An empty document of the given format (its header line only).

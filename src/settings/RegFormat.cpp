@@ -144,15 +144,17 @@ RegDocument NewRegDocument(RegFormat format) {
   }
   doc.sections.emplace_back();
   doc.sections[0].prelude = true;
-  doc.sections[0].entries.push_back({RegEntry::Kind::Other, header + doc.eol, {}, {}});
+  doc.text = header + doc.eol;
+  doc.sections[0].entries.push_back({RegEntry::Kind::Other, 0, static_cast<std::uint32_t>(doc.text.size())});
   return doc;
 }
 
 std::vector<std::uint8_t> SerializeRegDocument(const RegDocument& doc) {
   std::string text;
+  text.reserve(doc.text.size() - doc.unused);
   for (const RegSection& s : doc.sections) {
-    text += s.raw;
-    for (const RegEntry& e : s.entries) text += e.raw;
+    text += doc.raw(s);
+    for (const RegEntry& e : s.entries) text += doc.raw(e);
   }
   std::vector<std::uint8_t> out;
   switch (doc.encoding) {

@@ -188,8 +188,8 @@ bool ParseHexBytes(std::string_view s, std::vector<std::uint8_t>& out, std::stri
 }
 
 // The data of a value line (after '='). False with `why` when malformed.
-bool ParseData(std::string_view d, const TextDecoder& dec, const RegDocument& doc, RegEntry& e,
-               std::string& why) {
+bool ParseData(std::string_view d, const TextDecoder& dec, const RegDocument& doc, RegEntry::Kind& kind,
+               RegValue& value, std::string& why) {
   d = TrimRight(d);
   auto quoted = [&](std::string_view q) {
     std::size_t end = q.empty() || q[0] != '"' ? std::string_view::npos : QuotedEnd(q);
@@ -201,12 +201,12 @@ bool ParseData(std::string_view d, const TextDecoder& dec, const RegDocument& do
       why = "text after the closing quote";
       return false;
     }
-    e.value = RegValue::String(dec.unquote(q.substr(1, end - 2)));
+    value = RegValue::String(dec.unquote(q.substr(1, end - 2)));
     return true;
   };
   if (!d.empty() && d[0] == '"') return quoted(d);
   if (d == "-") {
-    e.kind = RegEntry::Kind::Delete;
+    kind = RegEntry::Kind::Delete;
     return true;
   }
   if (StartsWithNoCase(d, "dword:")) {
@@ -223,7 +223,7 @@ bool ParseData(std::string_view d, const TextDecoder& dec, const RegDocument& do
       }
       v = v * 16 + static_cast<std::uint32_t>(HexValue(c));
     }
-    e.value = RegValue::Dword(v);
+    value = RegValue::Dword(v);
     return true;
   }
   if (StartsWithNoCase(d, "str(") && doc.format == RegFormat::Wine) {
@@ -260,12 +260,12 @@ bool ParseData(std::string_view d, const TextDecoder& dec, const RegDocument& do
     std::vector<std::uint8_t> bytes;
     if (!ParseHexBytes(rest.substr(1), bytes, why)) return false;
     if (type == 1 || type == 2) {
-      e.value = RegValue::String(dec.binaryText(bytes));
+      value = RegValue::String(dec.binaryText(bytes));
     } else if (type == 4 && bytes.size() == 4) {
-      e.value = RegValue::Dword(static_cast<std::uint32_t>(bytes[0] | (bytes[1] << 8) | (bytes[2] << 16)) |
+      value = RegValue::Dword(static_cast<std::uint32_t>(bytes[0] | (bytes[1] << 8) | (bytes[2] << 16)) |
                                 (static_cast<std::uint32_t>(bytes[3]) << 24));
     } else {
-      e.value = RegValue::Binary(std::move(bytes));
+      value = RegValue::Binary(std::move(bytes));
     }
     return true;
   }
@@ -313,7 +313,7 @@ bool ParseKeyLine(std::string_view t, const TextDecoder& dec, const RegDocument&
       why = "key without closing ']'";
       return false;
     }
-    sec.path = dec.unquote(t.substr(1, i - 1));
+    sec.folded = FoldKeyPath(dec.unquote(t.substr(1, i - 1)));
     sec.visible = true;
   } else {
     std::string_view body = TrimRight(t);
@@ -329,9 +329,8 @@ bool ParseKeyLine(std::string_view t, const TextDecoder& dec, const RegDocument&
     std::size_t slash = body.find('\\');
     std::string_view hive = body.substr(0, slash);
     sec.visible = IsHiveHkcu(hive);
-    sec.path = slash == std::string_view::npos ? std::string() : dec.raw(body.substr(slash + 1));
+    sec.folded = slash == std::string_view::npos ? std::string() : FoldKeyPath(dec.raw(body.substr(slash + 1)));
   }
-  sec.folded = FoldKeyPath(sec.path);
   return true;
 }
 
@@ -339,45 +338,147 @@ std::string LineError(std::size_t line, const std::string& why) {
   return "line " + std::to_string(line) + ": " + why;
 }
 
-// The file's text as lines (line ends kept), decoded from UTF-16 when needed.
-Result<std::string> DecodeText(std::span<const std::uint8_t> bytes, RegDocument& doc) {
-  if (bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE) {
+// The file's text, decoded from UTF-16 when needed, replaces `bytes`.
+Status DecodeText(std::string& bytes, RegDocument& doc) {
+  auto byte = [&bytes](std::size_t i) { return static_cast<std::uint8_t>(bytes[i]); };
+  if (bytes.size() >= 2 && byte(0) == 0xFF && byte(1) == 0xFE) {
     if (bytes.size() % 2 != 0) return MakeError("UTF-16 file with an odd number of bytes");
-    std::u16string u;
-    u.reserve(bytes.size() / 2);
-    for (std::size_t i = 2; i + 1 < bytes.size(); i += 2)
-      u += static_cast<char16_t>(bytes[i] | (bytes[i + 1] << 8));
     doc.encoding = RegEncoding::Utf16le;
-    return Utf16ToUtf8(u);
+    // In pieces, none ending inside a surrogate pair, so that only a piece
+    // is held as UTF-16 beside the bytes and the text.
+    constexpr std::size_t kPiece = 1 << 16;
+    std::string text;
+    std::u16string piece;
+    for (std::size_t i = 2; i < bytes.size();) {
+      piece.clear();
+      while (i < bytes.size() && (piece.size() < kPiece || (piece.back() >= 0xD800 && piece.back() < 0xDC00))) {
+        piece += static_cast<char16_t>(byte(i) | (byte(i + 1) << 8));
+        i += 2;
+      }
+      text += Utf16ToUtf8(piece);
+    }
+    bytes = std::move(text);
+    return Status::Ok();
   }
-  if (bytes.size() >= 3 && bytes[0] == 0xEF && bytes[1] == 0xBB && bytes[2] == 0xBF) {
+  if (bytes.size() >= 3 && byte(0) == 0xEF && byte(1) == 0xBB && byte(2) == 0xBF) {
     doc.encoding = RegEncoding::Utf8Bom;
-    return std::string(bytes.begin() + 3, bytes.end());
+    bytes.erase(0, 3);
+    return Status::Ok();
   }
   doc.encoding = RegEncoding::Bytes;
-  return std::string(bytes.begin(), bytes.end());
+  return Status::Ok();
 }
 
-std::vector<std::string_view> SplitLines(std::string_view text) {
-  std::vector<std::string_view> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t nl = text.find('\n', start);
-    std::size_t end = nl == std::string_view::npos ? text.size() : nl + 1;
-    lines.push_back(text.substr(start, end - start));
-    start = end;
+// The physical lines of `text` from `pos` on, line ends kept.
+class Lines {
+ public:
+  explicit Lines(std::string_view text) : text_(text) {}
+  bool atEnd() const { return pos_ >= text_.size(); }
+  std::size_t offset() const { return pos_; }
+  std::string_view next() {
+    const std::size_t nl = text_.find('\n', pos_);
+    const std::size_t end = nl == std::string_view::npos ? text_.size() : nl + 1;
+    std::string_view line = text_.substr(pos_, end - pos_);
+    pos_ = end;
+    return line;
   }
-  return lines;
+
+ private:
+  std::string_view text_;
+  std::size_t pos_ = 0;
+};
+
+// Hex data may continue over lines that end with a backslash: `joined` (the
+// data so far) takes the next line while it ends with one. Each line is
+// appended once; the backslash and the blanks before it are cut off in place.
+bool Continues(const std::string& joined) {
+  const std::string_view t = TrimRight(joined);
+  return !t.empty() && t.back() == '\\';
+}
+void Continue(std::string& joined, std::string_view line) {
+  joined.resize(TrimRight(joined).size() - 1);
+  joined += TrimLeft(TrimRight(line));
+}
+
+// The name, kind (Value or Delete) and value of the value line(s) `raw`,
+// whose first line is trimmed `t`; false with `why` when malformed. Every
+// line of `raw` after the first is a continuation line.
+bool ParseValueText(std::string_view raw, std::string_view t, const TextDecoder& dec, const RegDocument& doc,
+                    std::string& name, RegEntry::Kind& kind, RegValue& value, std::string& why) {
+  std::string_view data;
+  if (!SplitValueLine(t, dec, name, data, why)) return false;
+  std::string joined;
+  if (StartsWithNoCase(data, "hex")) {
+    joined = std::string(data);
+    Lines more(raw);
+    more.next();
+    while (!more.atEnd()) Continue(joined, more.next());
+    data = joined;
+  }
+  kind = RegEntry::Kind::Value;
+  return ParseData(data, dec, doc, kind, value, why);
 }
 
 }  // namespace
 
-Result<RegDocument> ParseRegDocument(std::span<const std::uint8_t> bytes, std::vector<Error>& warnings) {
+void RegDocument::setRaw(RegEntry& e, std::string_view t) {
+  const std::string copy(t);  // `t` may lie in `text`, which grows
+  unused += e.size;
+  e.at = static_cast<std::uint32_t>(text.size());
+  e.size = static_cast<std::uint32_t>(copy.size());
+  text += copy;
+}
+
+void RegDocument::setRaw(RegSection& s, std::string_view t) {
+  RegEntry e{RegEntry::Kind::Other, s.at, s.size};
+  setRaw(e, t);
+  s.at = e.at;
+  s.size = e.size;
+}
+
+void CompactRegDocument(RegDocument& doc) {
+  std::string text;
+  text.reserve(doc.text.size() - doc.unused);
+  auto move = [&](std::uint32_t& at, std::uint32_t size) {
+    const std::uint32_t to = static_cast<std::uint32_t>(text.size());
+    text.append(doc.text, at, size);
+    at = to;
+  };
+  for (RegSection& s : doc.sections) {
+    move(s.at, s.size);
+    for (RegEntry& e : s.entries) move(e.at, e.size);
+  }
+  doc.text = std::move(text);
+  doc.unused = 0;
+}
+
+bool ReadRegEntry(const RegDocument& doc, const RegEntry& e, std::string* name, RegValue* value) {
+  if (e.kind == RegEntry::Kind::Other) return false;
+  const std::string_view raw = doc.raw(e);
+  const std::string_view t = TrimLeft(TrimRight(Lines(raw).next()));
+  std::string n, why;
+  RegEntry::Kind kind;
+  RegValue v;
+  if (!ParseValueText(raw, t, TextDecoder(doc), doc, n, kind, v, why)) return false;
+  if (name) *name = std::move(n);
+  if (value) *value = std::move(v);
+  return true;
+}
+
+Result<RegDocument> ParseRegDocument(std::span<const std::uint8_t> bytes, RegWarnings& warnings) {
+  return ParseRegDocument(std::string(bytes.begin(), bytes.end()), warnings);
+}
+
+Result<RegDocument> ParseRegDocument(std::string&& bytes, RegWarnings& warnings) {
   RegDocument doc;
-  Result<std::string> text = DecodeText(bytes, doc);
-  if (!text) return text.error();
-  std::vector<std::string_view> lines = SplitLines(text.value());
-  std::string_view first = lines.empty() ? std::string_view() : TrimRight(lines[0]);
+  if (Status st = DecodeText(bytes, doc); !st) return st.error();
+  doc.text = std::move(bytes);
+  // Offsets into the text are 32-bit; files are limited far below.
+  if (doc.text.size() > (std::uint32_t{1} << 31)) return MakeError("too large for a registry file");
+  const std::string_view text = doc.text;
+  Lines lines(text);
+  const std::string_view line0 = lines.next();
+  std::string_view first = TrimRight(line0);
   if (first == kWineHeader) {
     doc.format = RegFormat::Wine;
   } else if (first == kRegedit4Header) {
@@ -391,80 +492,94 @@ Result<RegDocument> ParseRegDocument(std::span<const std::uint8_t> bytes, std::v
   if (doc.encoding != RegEncoding::Bytes) {
     doc.rawUtf8 = true;
   } else {
-    doc.rawUtf8 = doc.format != RegFormat::Regedit4 && IsValidUtf8(text.value());
+    doc.rawUtf8 = doc.format != RegFormat::Regedit4 && IsValidUtf8(text);
   }
-  if (lines[0].size() >= 2 && lines[0].substr(lines[0].size() - 2) == "\r\n") doc.eol = "\r\n";
+  if (line0.size() >= 2 && line0.substr(line0.size() - 2) == "\r\n") doc.eol = "\r\n";
+
+  // One section per key line: counted first so that the list is made once.
+  std::size_t keys = 0;
+  for (std::size_t at = text.find("\n["); at != std::string_view::npos; at = text.find("\n[", at + 2)) ++keys;
+  doc.sections.reserve(keys + 1);
 
   TextDecoder dec(doc);
   doc.sections.emplace_back();
   doc.sections[0].prelude = true;
-  doc.sections[0].entries.push_back({RegEntry::Kind::Other, std::string(lines[0]), {}, {}});
+  doc.sections[0].entries.push_back({RegEntry::Kind::Other, 0, static_cast<std::uint32_t>(line0.size())});
 
-  for (std::size_t i = 1; i < lines.size(); ++i) {
-    std::size_t lineNo = i + 1;
-    RegEntry e;
-    e.raw = std::string(lines[i]);
-    std::string_view t = TrimLeft(TrimRight(lines[i]));
-    std::string why;
+  auto warn = [&warnings](std::size_t lineNo, const std::string& why) {
+    if (warnings.kept.size() < kKeptWarnings) {
+      warnings.add(MakeError(LineError(lineNo, why)));
+    } else {
+      ++warnings.notKept;
+    }
+  };
+  // Lines that take no part in lookups: consecutive ones are one entry, but
+  // "#…" lines and others stay apart (a new value goes after the "#…" lines
+  // that follow a key's header).
+  auto other = [&text](RegSection& sec, std::size_t at, std::size_t size) {
+    if (!sec.entries.empty()) {
+      RegEntry& last = sec.entries.back();
+      if (last.kind == RegEntry::Kind::Other && last.at + last.size == at && last.size > 0 &&
+          (text[last.at] == '#') == (text[at] == '#')) {
+        last.size += static_cast<std::uint32_t>(size);
+        return;
+      }
+    }
+    sec.entries.push_back({RegEntry::Kind::Other, static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(size)});
+  };
+
+  std::string name, why, joined;
+  RegValue value;
+  for (std::size_t lineNo = 2; !lines.atEnd(); ++lineNo) {
+    const std::size_t at = lines.offset();
+    const std::string_view line = lines.next();
+    std::string_view t = TrimLeft(TrimRight(line));
     RegSection& cur = doc.sections.back();
     if (t.empty() || t[0] == ';' || t[0] == '#') {
-      cur.entries.push_back(std::move(e));
+      other(cur, at, line.size());
       continue;
     }
     if (t[0] == '[') {
       RegSection sec;
-      sec.raw = e.raw;
       if (!ParseKeyLine(t, dec, doc, sec, why)) {
         // Values below a broken key belong to no visible key.
-        warnings.push_back(MakeError(LineError(lineNo, why)));
+        warn(lineNo, why);
         sec = RegSection{};
       }
-      sec.raw = e.raw;
+      sec.at = static_cast<std::uint32_t>(at);
+      sec.size = static_cast<std::uint32_t>(line.size());
       doc.sections.push_back(std::move(sec));
       continue;
     }
     if (t[0] != '"' && t[0] != '@') {
-      warnings.push_back(MakeError(LineError(lineNo, "unrecognised line")));
-      cur.entries.push_back(std::move(e));
+      warn(lineNo, "unrecognised line");
+      other(cur, at, line.size());
       continue;
     }
-    std::string name;
+    // The value's lines: hex data takes its continuation lines.
+    const std::size_t first = lineNo;
     std::string_view data;
-    std::string joined;
     bool ok = SplitValueLine(t, dec, name, data, why);
     if (ok && StartsWithNoCase(data, "hex")) {
-      // Hex data may continue over lines that end with a backslash.
-      // Each line is appended once; the backslash and the blanks before
-      // it are cut off in place.
       joined = std::string(data);
-      auto continues = [&joined] {
-        const std::string_view t = TrimRight(joined);
-        return !t.empty() && t.back() == '\\';
-      };
-      while (continues() && i + 1 < lines.size()) {
-        joined.resize(TrimRight(joined).size() - 1);
-        ++i;
-        e.raw += lines[i];
-        joined += TrimLeft(TrimRight(lines[i]));
+      while (Continues(joined) && !lines.atEnd()) {
+        Continue(joined, lines.next());
+        ++lineNo;
       }
-      data = joined;
     }
-    if (ok) {
-      e.name = std::move(name);
-      e.kind = RegEntry::Kind::Value;
-      ok = ParseData(data, dec, doc, e, why);
-    }
+    const std::string_view raw = text.substr(at, lines.offset() - at);
+    RegEntry::Kind kind = RegEntry::Kind::Value;
+    if (ok) ok = ParseValueText(raw, t, dec, doc, name, kind, value, why);
     if (ok && cur.prelude) {
       ok = false;
       why = "value outside any key";
     }
     if (!ok) {
-      warnings.push_back(MakeError(LineError(lineNo, why)));
-      e.kind = RegEntry::Kind::Other;
-      e.name.clear();
-      e.value = {};
+      warn(first, why);
+      other(cur, at, raw.size());
+      continue;
     }
-    cur.entries.push_back(std::move(e));
+    cur.entries.push_back({kind, static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(raw.size())});
   }
   return doc;
 }

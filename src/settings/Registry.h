@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,8 +49,10 @@ class Registry {
   // Where the values come from, for messages (a file path, or "HKEY_CURRENT_USER").
   virtual std::string source() const = 0;
   // Parts of the source that could not be read and were passed over, such
-  // as "line 12: unterminated string"; empty for backends without any.
-  virtual std::vector<Error> warnings() const { return {}; }
+  // as "line 12: unterminated string"; empty for backends without any. Only
+  // the first ones are kept: warningsNotKept() counts the others.
+  virtual std::span<const Error> warnings() const { return {}; }
+  virtual std::uint64_t warningsNotKept() const { return 0; }
 };
 
 }  // namespace sw

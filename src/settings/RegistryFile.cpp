@@ -16,8 +16,8 @@ bool IsSelfOrAncestor(const std::string& anc, const std::string& key) {
   return key.size() == anc.size() || key[anc.size()] == '\\';
 }
 
-std::string LineEndOf(const std::string& raw) {
-  if (raw.size() >= 2 && raw.compare(raw.size() - 2, 2, "\r\n") == 0) return "\r\n";
+std::string LineEndOf(std::string_view raw) {
+  if (raw.size() >= 2 && raw.substr(raw.size() - 2) == "\r\n") return "\r\n";
   if (!raw.empty() && raw.back() == '\n') return "\n";
   return {};
 }
@@ -28,7 +28,7 @@ RegistryFile::RegistryFile(fs::path path, RegDocument doc)
     : path_(std::move(path)), doc_(std::move(doc)), now_([] { return static_cast<std::int64_t>(std::time(nullptr)); }) {}
 
 Result<RegistryFile> RegistryFile::Parse(std::span<const std::uint8_t> bytes, fs::path path) {
-  std::vector<Error> warnings;
+  RegWarnings warnings;
   Result<RegDocument> doc = ParseRegDocument(bytes, warnings);
   if (!doc) return MakeError(path.string() + ": " + doc.error().message);
   RegistryFile f(std::move(path), std::move(doc).value());
@@ -37,9 +37,15 @@ Result<RegistryFile> RegistryFile::Parse(std::span<const std::uint8_t> bytes, fs
 }
 
 Result<RegistryFile> RegistryFile::Open(const fs::path& path) {
-  Result<std::vector<std::uint8_t>> bytes = ReadWholeFile(path, kMaxRegistryFileBytes);
+  // The bytes read become the document's text: the file is held once.
+  Result<std::string> bytes = ReadWholeFileText(path, kMaxRegistryFileBytes);
   if (!bytes) return MakeError(path.string() + ": " + bytes.error().message);
-  return Parse(bytes.value(), path);
+  RegWarnings warnings;
+  Result<RegDocument> doc = ParseRegDocument(std::move(bytes).value(), warnings);
+  if (!doc) return MakeError(path.string() + ": " + doc.error().message);
+  RegistryFile f(path, std::move(doc).value());
+  f.warnings_ = std::move(warnings);
+  return f;
 }
 
 Result<RegistryFile> RegistryFile::OpenOrCreate(const fs::path& path) {
@@ -54,6 +60,7 @@ RegistryFile RegistryFile::Empty(fs::path path, RegFormat format) {
 
 RegistryFile::Found RegistryFile::find(const std::string& key, const std::string& name) const {
   Found f;
+  std::string entryName;
   for (std::size_t s = 0; s < doc_.sections.size(); ++s) {
     const RegSection& sec = doc_.sections[s];
     if (sec.prelude || !sec.visible) continue;
@@ -65,7 +72,7 @@ RegistryFile::Found RegistryFile::find(const std::string& key, const std::string
     f.liveSection = static_cast<int>(s);
     for (std::size_t e = 0; e < sec.entries.size(); ++e) {
       const RegEntry& entry = sec.entries[e];
-      if (entry.kind == RegEntry::Kind::Other || FoldName(entry.name) != name) continue;
+      if (!ReadRegEntry(doc_, entry, &entryName, nullptr) || FoldName(entryName) != name) continue;
       f.section = static_cast<int>(s);
       f.entry = static_cast<int>(e);
     }
@@ -91,8 +98,9 @@ std::optional<RegValue> RegistryFile::value(std::string_view key, std::string_vi
   Found f = find(FoldKeyPath(key), FoldName(name));
   if (f.entry < 0) return std::nullopt;
   const RegEntry& e = doc_.sections[static_cast<std::size_t>(f.section)].entries[static_cast<std::size_t>(f.entry)];
-  if (e.kind != RegEntry::Kind::Value) return std::nullopt;
-  return e.value;
+  RegValue v;
+  if (e.kind != RegEntry::Kind::Value || !ReadRegEntry(doc_, e, nullptr, &v)) return std::nullopt;
+  return v;
 }
 
 Status RegistryFile::setValue(std::string_view key, std::string_view name, const RegValue& v) {
@@ -101,22 +109,27 @@ Status RegistryFile::setValue(std::string_view key, std::string_view name, const
   Found f = find(folded, FoldName(name));
   if (f.entry >= 0) {
     RegEntry& e = doc_.sections[static_cast<std::size_t>(f.section)].entries[static_cast<std::size_t>(f.entry)];
-    if (e.kind == RegEntry::Kind::Value && e.value == v) return Status::Ok();
-    std::string eol = LineEndOf(e.raw);
-    e.raw = FormatValueLine(doc_, e.name, v) + (eol.empty() ? doc_.eol : eol);
+    std::string entryName;
+    RegValue old;
+    ReadRegEntry(doc_, e, &entryName, &old);
+    if (e.kind == RegEntry::Kind::Value && old == v) return Status::Ok();
+    std::string eol = LineEndOf(doc_.raw(e));
+    doc_.setRaw(e, FormatValueLine(doc_, entryName, v) + (eol.empty() ? doc_.eol : eol));
     e.kind = RegEntry::Kind::Value;
-    e.value = v;
-    dirty_ = true;
+    changed();
     return Status::Ok();
   }
-  RegEntry entry{RegEntry::Kind::Value, FormatValueLine(doc_, name, v) + doc_.eol, std::string(name), v};
+  RegEntry entry{RegEntry::Kind::Value, 0, 0};
+  doc_.setRaw(entry, FormatValueLine(doc_, name, v) + doc_.eol);
   // The text before the new line must end with a line end.
-  auto endLastLine = [this] {
+  auto endLine = [this](auto& part) {
+    const std::string_view raw = doc_.raw(part);
+    if (LineEndOf(raw).empty()) doc_.setRaw(part, std::string(raw) + doc_.eol);
+  };
+  auto endLastLine = [&] {
     for (auto s = doc_.sections.rbegin(); s != doc_.sections.rend(); ++s) {
-      std::string& last = s->entries.empty() ? s->raw : s->entries.back().raw;
-      if (last.empty()) continue;
-      if (LineEndOf(last).empty()) last += doc_.eol;
-      return;
+      if (!s->entries.empty() && s->entries.back().size > 0) return endLine(s->entries.back());
+      if (s->entries.empty() && s->size > 0) return endLine(*s);
     }
   };
   if (f.liveSection >= 0) {
@@ -128,27 +141,33 @@ Status RegistryFile::setValue(std::string_view key, std::string_view name, const
       if (x.kind != RegEntry::Kind::Other) at = e + 1;
     }
     if (at == 0)
-      while (at < sec.entries.size() && !sec.entries[at].raw.empty() && sec.entries[at].raw[0] == '#') ++at;
+      while (at < sec.entries.size() && doc_.raw(sec.entries[at]).starts_with('#')) ++at;
     if (at > 0 && at == sec.entries.size()) {
-      std::string& last = sec.entries.back().raw;
-      if (LineEndOf(last).empty()) last += doc_.eol;
-    } else if (at == 0 && LineEndOf(sec.raw).empty()) {
-      sec.raw += doc_.eol;
+      endLine(sec.entries.back());
+    } else if (at == 0) {
+      endLine(sec);
     }
     sec.entries.insert(sec.entries.begin() + static_cast<std::ptrdiff_t>(at), std::move(entry));
   } else {
     endLastLine();
     RegSection sec;
     sec.visible = true;
-    sec.path = std::string(key);
-    while (!sec.path.empty() && sec.path.front() == '\\') sec.path.erase(0, 1);
+    std::string_view path = key;
+    while (!path.empty() && path.front() == '\\') path.remove_prefix(1);
     sec.folded = folded;
-    sec.raw = doc_.eol + FormatKeyLine(doc_, sec.path, now_()) + doc_.eol;
-    sec.entries.push_back(std::move(entry));
+    doc_.setRaw(sec, doc_.eol + FormatKeyLine(doc_, path, now_()) + doc_.eol);
+    sec.entries.push_back(entry);
     doc_.sections.push_back(std::move(sec));
   }
-  dirty_ = true;
+  changed();
   return Status::Ok();
+}
+
+void RegistryFile::changed() {
+  dirty_ = true;
+  // Text replaced by setValue stays in the document until there is as much
+  // of it as of the rest.
+  if (doc_.unused > 4096 && doc_.unused > doc_.text.size() / 2) CompactRegDocument(doc_);
 }
 
 Status RegistryFile::flush() {

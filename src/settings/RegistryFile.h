@@ -49,8 +49,9 @@ class RegistryFile final : public Registry {
   // Writes the file atomically when something was set; nothing otherwise.
   Status flush() override;
   std::string source() const override;
-  // Lines passed over, as "line N: …".
-  std::vector<Error> warnings() const override { return warnings_; }
+  // Lines passed over, as "line N: …" (the first kKeptWarnings of them).
+  std::span<const Error> warnings() const override { return warnings_.kept; }
+  std::uint64_t warningsNotKept() const override { return warnings_.notKept; }
 
   RegFormat format() const { return doc_.format; }
   const std::filesystem::path& path() const { return path_; }
@@ -67,10 +68,13 @@ class RegistryFile final : public Registry {
     int section = -1, entry = -1, liveSection = -1;
   };
   Found find(const std::string& foldedKey, const std::string& foldedName) const;
+  // Marks the document changed, and drops the text of replaced lines once
+  // there is much of it.
+  void changed();
 
   std::filesystem::path path_;
   RegDocument doc_;
-  std::vector<Error> warnings_;
+  RegWarnings warnings_;
   bool dirty_ = false;
   std::function<std::int64_t()> now_;
 };
