@@ -9,6 +9,7 @@ void TJWWBlockList::clear() {
   firstMember_.clear();
   members_.clear();
   kinds_.clear();
+  byNumber_.clear();
 }
 
 void TJWWBlockList::addDefinition(const CDataList& d) {
@@ -19,6 +20,10 @@ void TJWWBlockList::addDefinition(const CDataList& d) {
   }
   definitions_.push_back(d);
   firstMember_.push_back(start);
+  if (d.number >= 0) {
+    const std::size_t k = definitions_.size() - 1;
+    byNumber_.try_emplace(d.number, Numbered{k, k}).first->second.last = k;
+  }
 }
 
 void TJWWBlockList::addMember(JWWMember m) {
@@ -26,22 +31,21 @@ void TJWWBlockList::addMember(JWWMember m) {
   members_.push_back(std::move(m));
 }
 
+const CDataList* TJWWBlockList::definition(std::int32_t number) const {
+  const auto it = byNumber_.find(number);
+  return it == byNumber_.end() ? nullptr : &definitions_[it->second.last];
+}
+
 bool TJWWBlockList::getDefinition(std::int32_t number, CDataList& out) const {
-  if (number < 0) return false;
-  for (auto it = definitions_.rbegin(); it != definitions_.rend(); ++it) {
-    if (it->number == number) {
-      out = *it;
-      return true;
-    }
-  }
-  return false;
+  const CDataList* d = definition(number);
+  if (!d) return false;
+  out = *d;
+  return true;
 }
 
 std::ptrdiff_t TJWWBlockList::firstDefinition(std::int32_t number) const {
-  if (number < 0) return -1;
-  for (std::size_t k = 0; k < definitions_.size(); ++k)
-    if (definitions_[k].number == number) return static_cast<std::ptrdiff_t>(k);
-  return -1;
+  const auto it = byNumber_.find(number);
+  return it == byNumber_.end() ? -1 : static_cast<std::ptrdiff_t>(it->second.first);
 }
 
 const JWWMember* TJWWBlockList::member(std::int32_t number, std::int32_t j) const {

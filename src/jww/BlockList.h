@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <span>
+#include <unordered_map>
 #include <variant>
 #include <vector>
 
@@ -34,6 +35,8 @@ class TJWWBlockList {
   // Copies out the last definition whose number is `number`; false, and `out`
   // untouched, when none has it or number is negative.
   bool getDefinition(std::int32_t number, CDataList& out) const;
+  // The same definition in place, or null.
+  const CDataList* definition(std::int32_t number) const;
 
   // Member j of the first definition numbered `number`. A number no
   // definition carries, a negative number, or j outside 0..memberCount-1
@@ -78,6 +81,12 @@ class TJWWBlockList {
   std::vector<std::size_t> firstMember_;  // per definition: index of its member 0
   std::vector<JWWMember> members_;
   std::vector<std::uint8_t> kinds_;
+  // Number -> indexes of its first and last definition, kept by
+  // addDefinition, so that a lookup costs the same however many there are.
+  struct Numbered {
+    std::size_t first, last;
+  };
+  std::unordered_map<std::int32_t, Numbered> byNumber_;
 };
 
 }  // namespace sw

@@ -123,12 +123,12 @@ void SetClearBrush(Canvas& canvas) {
 // Draws the insert; `path` holds the definitions being drawn above it.
 void DrawInsert(const DrawContext& ctx, Canvas& canvas, const TJWWBlockList& blocks,
                 const CDataBlock& insert, std::vector<std::int32_t>& path, long long& budget) {
-  CDataList def;
-  if (!blocks.getDefinition(insert.blockNumber, def)) return;
+  const CDataList* def = blocks.definition(insert.blockNumber);
+  if (!def) return;
   // The count is the definition's own; only members that are stored are drawn.
   const std::span<const JWWMember> members = blocks.membersOf(insert.blockNumber);
   const std::size_t n =
-      std::min(members.size(), static_cast<std::size_t>(std::max(def.memberCount, 0)));
+      std::min(members.size(), static_cast<std::size_t>(std::max(def->memberCount, 0)));
   if (static_cast<int>(path.size()) >= kMaxBlockDepth) return;
   for (std::int32_t n : path)
     if (n == insert.blockNumber) return;

@@ -70,6 +70,31 @@ TEST(BlockList, DuplicateNumbersDefinitionFindsLastMembersFindFirst) {
   EXPECT_FALSE(b.getArc(5, 0, arc));
 }
 
+// 40,000 definitions, every number twice: each lookup is by an index made
+// as the definitions are added, first and last alike, and clear() empties it.
+TEST(BlockList, ManyDefinitionsAreFoundByNumber) {
+  constexpr std::int32_t kNumbers = 20000;
+  TJWWBlockList b;
+  for (int pass = 0; pass < 2; ++pass)
+    for (std::int32_t n = kNumbers; n > 0; --n) {
+      b.addDefinition(Def(n, 1, pass == 0 ? "first" : "last"));
+      b.addLine(Line(n + pass * 0.5));
+    }
+  CDataSen s;
+  for (std::int32_t n = 1; n <= kNumbers; ++n) {
+    const CDataList* d = b.definition(n);
+    ASSERT_TRUE(d && d->number == n && d->name == "last") << n;
+    ASSERT_TRUE(b.getLine(n, 0, s));
+    ASSERT_EQ(s.x1, n) << n;  // members of the first definition
+    ASSERT_EQ(b.membersOf(n).size(), 1u);
+  }
+  EXPECT_EQ(b.definition(kNumbers + 1), nullptr);
+  EXPECT_EQ(b.definition(-1), nullptr);
+  b.clear();
+  EXPECT_EQ(b.definition(1), nullptr);
+  EXPECT_FALSE(b.getLine(1, 0, s));
+}
+
 TEST(BlockList, WrongKindOrMissingLeavesTheOutputUntouched) {
   TJWWBlockList b = Sample();
   CDataEnko arc;
