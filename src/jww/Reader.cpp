@@ -61,6 +61,14 @@ std::size_t MinObjectBytes(Cls cls, std::uint32_t version) {
   return tag;
 }
 
+// The fewest bytes any object that can be a block member takes.
+std::size_t MinMemberBytes(std::uint32_t version) {
+  std::size_t least = MinObjectBytes(Cls::Sen, version);
+  for (Cls c : {Cls::Enko, Cls::Ten, Cls::Moji, Cls::Solid, Cls::Block, Cls::Sunpou})
+    least = std::min(least, MinObjectBytes(c, version));
+  return least;
+}
+
 class JwwParser {
  public:
   // `source`, when given, holds the bytes being parsed and is told as the
@@ -69,6 +77,11 @@ class JwwParser {
 
   void header(JWWHead& h);
   void objects();
+  // After the data ran out without an end tag: fails unless every entity,
+  // block definition and member the file announced was read. Jw_cad always
+  // writes the definition count after the entities (0 ends the objects when
+  // there are no blocks), so data that ends before it is cut short too.
+  void checkComplete();
 
  private:
   // Marks a data-present entry, ignoring layer or group numbers out of range.
@@ -112,6 +125,10 @@ class JwwParser {
   std::int64_t readMembers_ = 0;
   std::uint64_t declaredCount_ = 0;  // the entity count the file gives
   std::uint64_t mainObjects_ = 0;    // objects stored in the arrays so far
+  // The definition count: the WORD without class that stands before the
+  // definitions (the first such tag); -1 until one is seen.
+  std::int64_t declaredDefinitions_ = -1;
+  std::size_t definitionAt_ = 0;  // offset of the last definition read
   std::array<bool, kClassCount> reserved_{};
 };
 
@@ -213,13 +230,19 @@ void JwwParser::objects() {
   std::vector<std::uint8_t> classes;
   constexpr std::uint8_t kNamed = 0x80;
   std::int64_t counter = 1;
+  bool endTag = false;
   while (!r.failed() && !r.atEnd()) {
     if (source_ && r.offset() >= nextDiscard) {
       source_->discardBefore(r.offset());
       nextDiscard = r.offset() + kDiscardStep;
     }
+    const std::size_t tagAt = r.offset();
     std::uint16_t tag = r.u16();
-    if (r.failed() || tag == 0) break;
+    if (r.failed()) break;
+    if (tag == 0) {
+      endTag = true;
+      break;
+    }
     std::int64_t index = 0;
     if (tag == 0xFFFF) {
       (void)r.u16();  // schema
@@ -235,6 +258,8 @@ void JwwParser::objects() {
       index = r.u32() & 0x7FFFFFFFu;
     } else if (tag & 0x8000u) {
       index = tag & 0x7FFFu;
+    } else if (declaredDefinitions_ < 0) {
+      declaredDefinitions_ = tag;
     }
     if (r.failed()) break;
     const std::uint8_t entry = static_cast<std::size_t>(index) < classes.size() ? classes[static_cast<std::size_t>(index)] : 0;
@@ -247,6 +272,17 @@ void JwwParser::objects() {
       case Cls::List: {
         CDataList d = in_.list();
         if (r.failed()) break;
+        // Each member is an object of its own: a count the bytes left cannot
+        // hold would take the rest of the drawing into this definition.
+        const std::uint64_t room = r.remaining() / MinMemberBytes(in_.version());
+        if (static_cast<std::uint32_t>(d.memberCount) > room) {
+          r.failAt(tagAt, "block definition " + std::to_string(d.number) + " claims " +
+                              std::to_string(static_cast<std::uint32_t>(d.memberCount)) +
+                              " members, more than the " + std::to_string(r.remaining()) +
+                              " bytes left can hold");
+          break;
+        }
+        definitionAt_ = tagAt;
         out_.JWWBlocks.addDefinition(d);
         inDefinition_ = true;
         expectedMembers_ = d.memberCount;
@@ -304,6 +340,25 @@ void JwwParser::objects() {
     }
     if (r.failed()) break;
     if (named) ++counter;
+  }
+  if (!r.failed() && !endTag) checkComplete();
+}
+
+void JwwParser::checkComplete() {
+  ByteReader& r = in_.bytes();
+  const std::size_t definitions = out_.JWWBlocks.definitions().size();
+  if (inDefinition_ && readMembers_ < expectedMembers_) {
+    r.fail("the drawing ends inside the block definition at byte " + std::to_string(definitionAt_) + ", after " +
+           std::to_string(readMembers_) + " of its " + std::to_string(expectedMembers_) + " members");
+  } else if (mainObjects_ < declaredCount_) {
+    r.fail("the drawing ends after " + std::to_string(mainObjects_) + " of its " + std::to_string(declaredCount_) +
+           " entities");
+  } else if (declaredDefinitions_ < 0) {
+    r.fail("the drawing ends after its " + std::to_string(declaredCount_) +
+           " entities, before the count of its block definitions");
+  } else if (definitions < static_cast<std::uint64_t>(declaredDefinitions_)) {
+    r.fail("the drawing ends after " + std::to_string(definitions) + " of its " +
+           std::to_string(declaredDefinitions_) + " block definitions");
   }
 }
 

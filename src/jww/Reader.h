@@ -21,6 +21,12 @@ namespace sw {
 //  - data that ends inside the header or an object, or a length that runs
 //    past the end: likewise, and the arrays, the store and the tables stay
 //    empty, so no half-read drawing is ever left behind.
+//  - data that ends (without the end tag) before the entities, the block
+//    definition count, the definitions or their members it announced were
+//    all read, at the offset where it ends: a drawing cut short at an object
+//    boundary is not taken for a smaller one;
+//  - a block definition claiming more members than the bytes left can hold,
+//    at the definition.
 // A successful read holds every object up to the end tag or the end of data.
 Status ReadJWW(std::span<const std::uint8_t> data, JWWDrawing& drawing);
 

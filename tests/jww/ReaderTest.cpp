@@ -346,6 +346,59 @@ TEST(Reader, ObjectsAfterTheLastDefinitionBelongToTheMainDrawing) {
   EXPECT_EQ(read.JWWLines[0].x1, 2);
 }
 
+// One line, then `definitions` as the definition count (none when negative)
+// and a definition claiming `claimed` members of which `stored` lines follow.
+// Data that runs out must have held all it announced; a claim the bytes left
+// cannot hold fails at the definition.
+TEST(Reader, DataThatEndsEarlyOrDefinitionsThatClaimTooMuch) {
+  struct Case {
+    const char* what;
+    int definitions;
+    std::uint32_t claimed, stored;
+    bool endTag;
+    const char* error;  // nullptr: reads
+    bool atDefinition;  // the error's offset: the definition's tag, else the end
+  } cases[] = {
+      {"complete", 1, 2, 2, true, nullptr, false},
+      {"complete without end tag", 1, 2, 2, false, nullptr, false},
+      {"members missing", 1, 6, 5, false, "ends inside the block definition", false},
+      {"a definition missing", 2, 2, 2, false, "1 of its 2 block definitions", false},
+      {"no definition count", -1, 0, 0, false, "before the count of its block definitions", false},
+      {"claim past the data", 1, 1000, 2, true, "claims 1000 members", true},
+      {"claim of a negative count", 1, 0xFFFFFFF0u, 2, true, "claims 4294967280 members", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    JwwWriter w(600);
+    w.signature();
+    w.versionField();
+    w.header(MakeDrawing(600).head);
+    w.count(1);
+    w.object(CDataSen{MakeHead(0, 0), 1, 0, 0, 0});
+    std::size_t definitionAt = 0;
+    if (c.definitions >= 0) {
+      w.out().u16(static_cast<std::uint16_t>(c.definitions));
+      definitionAt = w.out().size();
+      w.object(CDataList{{}, 4, 0, 0, "b", static_cast<std::int32_t>(c.claimed)});
+      for (std::uint32_t j = 0; j < c.stored; ++j) w.object(CDataSen{MakeHead(0, 0), 2, 0, 0, 0});
+    }
+    if (c.endTag) w.endTag();
+    const std::vector<std::uint8_t> bytes = w.take();
+    JWWDrawing read;
+    const Status s = ReadJWW(bytes, read);
+    if (!c.error) {
+      ASSERT_TRUE(s.ok()) << s.error().message;
+      EXPECT_EQ(read.JWWLines.size(), 1u);
+      EXPECT_EQ(read.JWWBlocks.members().size(), c.stored);
+      continue;
+    }
+    ASSERT_FALSE(s.ok());
+    EXPECT_NE(s.error().message.find(c.error), std::string::npos) << s.error().message;
+    EXPECT_EQ(s.error().offset, static_cast<std::int64_t>(c.atDefinition ? definitionAt : bytes.size()));
+    EXPECT_TRUE(read.JWWLines.empty() && read.JWWBlocks.definitions().empty());
+  }
+}
+
 TEST(Reader, OutOfRangeLayersMarkNothing) {
   JWWDrawing d = MakeDrawing(600);
   d.JWWLines.push_back({MakeHead(16, 0), 0, 0, 0, 0});
