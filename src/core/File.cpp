@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -255,13 +256,119 @@ Result<std::string> ReadWholeFileText(const fs::path& path, std::uint64_t maxByt
   return data;
 }
 
-Status WriteFileAtomic(const fs::path& path, std::span<const std::uint8_t> data) {
-  fs::path dir = path.parent_path();
+namespace {
+
+// The file a save replaces: `path` itself, or for a symbolic link the file
+// it finally names (followed link by link, so that a dangling link's target
+// is created), so that the link stays a link and its target gets the content.
+Result<fs::path> SaveTarget(const fs::path& path) {
+  fs::path p = path;
+  for (int hops = 0;; ++hops) {
+    std::error_code ec;
+    if (!fs::is_symlink(fs::symlink_status(p, ec)) || ec) return p;
+    if (hops == 40) return MakeError("too many levels of symbolic links: " + path.string());
+    const fs::path to = fs::read_symlink(p, ec);
+    if (ec) return MakeError("cannot read the link " + p.string() + ": " + ec.message());
+    p = to.is_absolute() ? to : p.parent_path() / to;
+  }
+}
+
+// Temporary files are named ".sw-XXXXXX.tmp" in the target's folder: short
+// enough for any folder that can hold the target, and easy to recognise.
+std::string TemporaryName(std::mt19937& rng) {
+  static const char kChars[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+  std::string name = ".sw-XXXXXX.tmp";
+  for (std::size_t i = 4; i < 10; ++i) name[i] = kChars[rng() % (sizeof kChars - 1)];
+  return name;
+}
+
+#ifdef SW_POSIX_FILES
+
+// A write past the file-size limit must fail with EFBIG rather than end the
+// process with SIGXFSZ; set once, before the first save.
+void IgnoreFileSizeSignal() {
+  static const bool once = [] {
+    std::signal(SIGXFSZ, SIG_IGN);
+    return true;
+  }();
+  (void)once;
+}
+
+Status WriteAllFd(int fd, std::span<const std::uint8_t> data) {
+  std::size_t done = 0;
+  while (done < data.size()) {
+    const std::size_t want = std::min<std::size_t>(data.size() - done, std::size_t{1} << 30);
+    const ssize_t n = ::write(fd, data.data() + done, want);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return MakeError("write error: " + SystemReason(errno));
+    }
+    done += static_cast<std::size_t>(n);
+  }
+  return Status::Ok();
+}
+
+Status WritePosix(const fs::path& target, std::span<const std::uint8_t> data) {
+  IgnoreFileSizeSignal();
+  fs::path dir = target.parent_path();
   if (dir.empty()) dir = ".";
-  std::random_device rd;
-  fs::path tmp = dir / (path.filename().string() + ".tmp" + std::to_string(rd() % 1000000));
-  FilePtr f(OpenFile(tmp, "wb"));
-  if (!f) return MakeError("cannot create " + tmp.string() + ": " + SystemReason(errno));
+  struct stat old {};
+  const bool exists = ::stat(target.c_str(), &old) == 0;
+  std::mt19937 rng(std::random_device{}());
+  fs::path tmp;
+  int fd = -1;
+  // Created exclusively: never an existing file or a link planted there.
+  for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+    tmp = dir / TemporaryName(rng);
+    fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, exists ? 0600 : 0666);
+    if (fd < 0 && errno != EEXIST) return MakeError("cannot create " + tmp.string() + ": " + SystemReason(errno));
+  }
+  if (fd < 0) return MakeError("cannot create a temporary file in " + dir.string());
+  auto fail = [&](std::string why) {
+    if (fd >= 0) ::close(fd);
+    ::unlink(tmp.c_str());
+    return Status(MakeError(std::move(why)));
+  };
+  if (exists) {
+    // The replaced file's owner (where this process may give it) and mode;
+    // the mode after the owner, which may clear set-id bits.
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0) (void)::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+    if (::fchmod(fd, old.st_mode & 07777) != 0) return fail("cannot set the mode of " + tmp.string() + ": " + SystemReason(errno));
+  }
+  if (Status st = WriteAllFd(fd, data); !st) return fail(st.error().message);
+  if (::fsync(fd) != 0) return fail("cannot flush to disk: " + SystemReason(errno));
+  const int closed = ::close(fd);
+  fd = -1;
+  if (closed != 0) return fail("write error: " + SystemReason(errno));
+  if (::rename(tmp.c_str(), target.c_str()) != 0) return fail("cannot replace " + target.string() + ": " + SystemReason(errno));
+  // The rename itself reaches the disk with the folder.
+  const int dfd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dfd >= 0) {
+    (void)::fsync(dfd);
+    ::close(dfd);
+  }
+  return Status::Ok();
+}
+
+#endif
+
+}  // namespace
+
+// Portable: created under a name no file has, written with stdio, renamed.
+Status detail::WriteFileAtomicPortable(const fs::path& target, std::span<const std::uint8_t> data) {
+  fs::path dir = target.parent_path();
+  if (dir.empty()) dir = ".";
+  std::mt19937 rng(std::random_device{}());
+  fs::path tmp;
+  FilePtr f;
+  for (int attempt = 0; !f && attempt < 100; ++attempt) {
+    tmp = dir / TemporaryName(rng);
+    std::error_code ec;
+    if (fs::exists(tmp, ec)) continue;
+    f.reset(OpenFile(tmp, "wb"));
+    if (!f) return MakeError("cannot create " + tmp.string() + ": " + SystemReason(errno));
+  }
+  if (!f) return MakeError("cannot create a temporary file in " + dir.string());
   auto cleanup = [&](std::string why) {
     f.reset();
     std::error_code ignored;
@@ -273,14 +380,22 @@ Status WriteFileAtomic(const fs::path& path, std::span<const std::uint8_t> data)
   if (std::fflush(f.get()) != 0) return cleanup("write error: " + SystemReason(errno));
 #ifdef _WIN32
   _commit(_fileno(f.get()));
-#else
-  if (fsync(fileno(f.get())) != 0) return cleanup("cannot flush to disk: " + SystemReason(errno));
 #endif
   if (std::fclose(f.release()) != 0) return cleanup("write error: " + SystemReason(errno));
   std::error_code ec;
-  fs::rename(tmp, path, ec);
-  if (ec) return cleanup("cannot replace " + path.string() + ": " + ec.message());
+  fs::rename(tmp, target, ec);
+  if (ec) return cleanup("cannot replace " + target.string() + ": " + ec.message());
   return Status::Ok();
+}
+
+Status WriteFileAtomic(const fs::path& path, std::span<const std::uint8_t> data) {
+  Result<fs::path> target = SaveTarget(path);
+  if (!target) return target.error();
+#ifdef SW_POSIX_FILES
+  return WritePosix(target.value(), data);
+#else
+  return detail::WriteFileAtomicPortable(target.value(), data);
+#endif
 }
 
 }  // namespace sw

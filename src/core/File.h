@@ -58,8 +58,13 @@ Result<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::path& pat
 Result<std::string> ReadWholeFileText(const std::filesystem::path& path, std::uint64_t maxBytes);
 
 // Writes `data` to a temporary file in the target's folder, flushes it to the
-// disk and renames it over `path`. On any failure the temporary file is
-// removed and an existing file at `path` is left as it was.
+// disk and renames it over the target. The target is `path`, or for a
+// symbolic link the file the link finally names (the link stays). The
+// temporary file, ".sw-XXXXXX.tmp", is created exclusively; a replaced file's
+// mode is kept, and its owner where the process may set it. On any failure
+// (a full disk, the file-size limit: SIGXFSZ is ignored from the first save
+// on so that such a write fails instead of ending the process) the temporary
+// file is removed and an existing target is left as it was.
 Status WriteFileAtomic(const std::filesystem::path& path, std::span<const std::uint8_t> data);
 
 }  // namespace sw

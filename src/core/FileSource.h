@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <span>
 
 #include "core/Result.h"
 
@@ -28,5 +29,11 @@ using AllocateBytes = std::function<std::uint8_t*(std::size_t size)>;
 // refused one. Errors are those listed for ReadFileBytes.
 Result<std::size_t> ReadRegularFile(const std::filesystem::path& path, std::uint64_t maxBytes, ReadWay way,
                                     const AllocateBytes& allocate);
+
+// The save of WriteFileAtomic with standard C++ and stdio only, for `target`
+// itself (links already followed): an unused temporary name in its folder,
+// written, flushed and renamed over it; the temporary file is removed on
+// failure. Keeps no mode or owner.
+Status WriteFileAtomicPortable(const std::filesystem::path& target, std::span<const std::uint8_t> data);
 
 }  // namespace sw::detail
