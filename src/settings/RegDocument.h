@@ -42,32 +42,62 @@ struct RegEntry {
   std::uint32_t size = 0;
 };
 
+// A key header line and the entries below it.
 struct RegSection {
+  std::uint32_t at = 0;    // the header line as in the file: a range of RegDocument::text
+  std::uint32_t size = 0;
+  // The key's path, CP932 with single backslashes, without the hive and with
+  // ASCII letters in lower case: a range of RegDocument::folded.
+  std::uint32_t foldedAt = 0;
+  std::uint32_t foldedSize = 0;
+  std::uint32_t first = 0;  // index of its first entry in RegDocument::entries
   bool prelude = false;  // the lines before the first key
   bool visible = false;  // a key of HKEY_CURRENT_USER
   bool deleted = false;  // "[-KEY]" (regedit): the key and its subkeys are removed
-  std::uint32_t at = 0;    // the header line as in the file: a range of RegDocument::text
-  std::uint32_t size = 0;
-  std::string folded;    // CP932 path, single backslashes, without the hive, ASCII letters in lower case
-  std::vector<RegEntry> entries;
 };
 
+// A registry file as sections of entries over its text. Sections and entries
+// are small records in two lists (the entries of section s run from its
+// `first` to the next section's), so that a file of many short keys or lines
+// costs little beside its text.
 struct RegDocument {
   RegFormat format = RegFormat::Wine;
   RegEncoding encoding = RegEncoding::Bytes;
   bool rawUtf8 = true;      // Wine: raw non-ASCII bytes are UTF-8 (else CP932)
   std::string eol = "\n";   // line end used for new lines
   std::vector<RegSection> sections;  // sections[0] is the prelude
+  std::vector<RegEntry> entries;     // of every section, in order
   // The text of every section header and entry (decoded from UTF-16 when the
   // file is), in file order as read; text set later is appended.
   std::string text;
   std::size_t unused = 0;  // bytes of `text` that no section or entry refers to any more
+  std::string folded;      // the sections' folded paths
 
   std::string_view raw(const RegEntry& e) const { return std::string_view(text).substr(e.at, e.size); }
   std::string_view raw(const RegSection& s) const { return std::string_view(text).substr(s.at, s.size); }
+  std::string_view path(const RegSection& s) const {
+    return std::string_view(folded).substr(s.foldedAt, s.foldedSize);
+  }
   // Gives the entry (or header) the text `t`.
   void setRaw(RegEntry& e, std::string_view t);
   void setRaw(RegSection& s, std::string_view t);
+
+  // The entries of section s.
+  std::span<RegEntry> entriesOf(std::size_t s) {
+    return std::span(entries).subspan(sections[s].first, end(s) - sections[s].first);
+  }
+  std::span<const RegEntry> entriesOf(std::size_t s) const {
+    return std::span(entries).subspan(sections[s].first, end(s) - sections[s].first);
+  }
+  // Inserts `e` as entry i of section s.
+  void insertEntry(std::size_t s, std::size_t i, RegEntry e);
+  // Appends a section with the folded path `path` and no entries.
+  RegSection& addSection(RegSection sec, std::string_view path);
+
+ private:
+  std::size_t end(std::size_t s) const {
+    return s + 1 < sections.size() ? sections[s + 1].first : entries.size();
+  }
 };
 
 // Warnings of one reading: the first kKeptWarnings in full, the others only

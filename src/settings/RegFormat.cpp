@@ -142,19 +142,20 @@ RegDocument NewRegDocument(RegFormat format) {
       doc.encoding = RegEncoding::Utf16le;
       break;
   }
-  doc.sections.emplace_back();
-  doc.sections[0].prelude = true;
+  RegSection prelude;
+  prelude.prelude = true;
+  doc.addSection(prelude, {});
   doc.text = header + doc.eol;
-  doc.sections[0].entries.push_back({RegEntry::Kind::Other, 0, static_cast<std::uint32_t>(doc.text.size())});
+  doc.entries.push_back({RegEntry::Kind::Other, 0, static_cast<std::uint32_t>(doc.text.size())});
   return doc;
 }
 
 std::vector<std::uint8_t> SerializeRegDocument(const RegDocument& doc) {
   std::string text;
   text.reserve(doc.text.size() - doc.unused);
-  for (const RegSection& s : doc.sections) {
-    text += doc.raw(s);
-    for (const RegEntry& e : s.entries) text += doc.raw(e);
+  for (std::size_t s = 0; s < doc.sections.size(); ++s) {
+    text += doc.raw(doc.sections[s]);
+    for (const RegEntry& e : doc.entriesOf(s)) text += doc.raw(e);
   }
   std::vector<std::uint8_t> out;
   switch (doc.encoding) {

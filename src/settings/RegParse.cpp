@@ -305,7 +305,7 @@ bool IsHiveHkcu(std::string_view hive) {
 
 // A key header line; false with `why` when malformed.
 bool ParseKeyLine(std::string_view t, const TextDecoder& dec, const RegDocument& doc, RegSection& sec,
-                  std::string& why) {
+                  std::string& folded, std::string& why) {
   if (doc.format == RegFormat::Wine) {
     std::size_t i = 1;
     while (i < t.size() && t[i] != ']') i += (t[i] == '\\') ? 2 : 1;
@@ -313,7 +313,7 @@ bool ParseKeyLine(std::string_view t, const TextDecoder& dec, const RegDocument&
       why = "key without closing ']'";
       return false;
     }
-    sec.folded = FoldKeyPath(dec.unquote(t.substr(1, i - 1)));
+    folded = FoldKeyPath(dec.unquote(t.substr(1, i - 1)));
     sec.visible = true;
   } else {
     std::string_view body = TrimRight(t);
@@ -329,7 +329,7 @@ bool ParseKeyLine(std::string_view t, const TextDecoder& dec, const RegDocument&
     std::size_t slash = body.find('\\');
     std::string_view hive = body.substr(0, slash);
     sec.visible = IsHiveHkcu(hive);
-    sec.folded = slash == std::string_view::npos ? std::string() : FoldKeyPath(dec.raw(body.substr(slash + 1)));
+    folded = slash == std::string_view::npos ? std::string() : FoldKeyPath(dec.raw(body.substr(slash + 1)));
   }
   return true;
 }
@@ -429,6 +429,20 @@ void RegDocument::setRaw(RegEntry& e, std::string_view t) {
   text += copy;
 }
 
+void RegDocument::insertEntry(std::size_t s, std::size_t i, RegEntry e) {
+  entries.insert(entries.begin() + static_cast<std::ptrdiff_t>(sections[s].first + i), e);
+  for (std::size_t k = s + 1; k < sections.size(); ++k) ++sections[k].first;
+}
+
+RegSection& RegDocument::addSection(RegSection sec, std::string_view path) {
+  sec.first = static_cast<std::uint32_t>(entries.size());
+  sec.foldedAt = static_cast<std::uint32_t>(folded.size());
+  sec.foldedSize = static_cast<std::uint32_t>(path.size());
+  folded += path;
+  sections.push_back(sec);
+  return sections.back();
+}
+
 void RegDocument::setRaw(RegSection& s, std::string_view t) {
   RegEntry e{RegEntry::Kind::Other, s.at, s.size};
   setRaw(e, t);
@@ -444,9 +458,9 @@ void CompactRegDocument(RegDocument& doc) {
     text.append(doc.text, at, size);
     at = to;
   };
-  for (RegSection& s : doc.sections) {
-    move(s.at, s.size);
-    for (RegEntry& e : s.entries) move(e.at, e.size);
+  for (std::size_t s = 0; s < doc.sections.size(); ++s) {
+    move(doc.sections[s].at, doc.sections[s].size);
+    for (RegEntry& e : doc.entriesOf(s)) move(e.at, e.size);
   }
   doc.text = std::move(text);
   doc.unused = 0;
@@ -502,9 +516,10 @@ Result<RegDocument> ParseRegDocument(std::string&& bytes, RegWarnings& warnings)
   doc.sections.reserve(keys + 1);
 
   TextDecoder dec(doc);
-  doc.sections.emplace_back();
-  doc.sections[0].prelude = true;
-  doc.sections[0].entries.push_back({RegEntry::Kind::Other, 0, static_cast<std::uint32_t>(line0.size())});
+  RegSection prelude;
+  prelude.prelude = true;
+  doc.addSection(prelude, {});
+  doc.entries.push_back({RegEntry::Kind::Other, 0, static_cast<std::uint32_t>(line0.size())});
 
   auto warn = [&warnings](std::size_t lineNo, const std::string& why) {
     if (warnings.kept.size() < kKeptWarnings) {
@@ -516,39 +531,40 @@ Result<RegDocument> ParseRegDocument(std::string&& bytes, RegWarnings& warnings)
   // Lines that take no part in lookups: consecutive ones are one entry, but
   // "#…" lines and others stay apart (a new value goes after the "#…" lines
   // that follow a key's header).
-  auto other = [&text](RegSection& sec, std::size_t at, std::size_t size) {
-    if (!sec.entries.empty()) {
-      RegEntry& last = sec.entries.back();
+  auto other = [&text, &doc](const RegSection& sec, std::size_t at, std::size_t size) {
+    if (doc.entries.size() > sec.first) {
+      RegEntry& last = doc.entries.back();
       if (last.kind == RegEntry::Kind::Other && last.at + last.size == at && last.size > 0 &&
           (text[last.at] == '#') == (text[at] == '#')) {
         last.size += static_cast<std::uint32_t>(size);
         return;
       }
     }
-    sec.entries.push_back({RegEntry::Kind::Other, static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(size)});
+    doc.entries.push_back({RegEntry::Kind::Other, static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(size)});
   };
 
-  std::string name, why, joined;
+  std::string name, why, joined, path;
   RegValue value;
   for (std::size_t lineNo = 2; !lines.atEnd(); ++lineNo) {
     const std::size_t at = lines.offset();
     const std::string_view line = lines.next();
     std::string_view t = TrimLeft(TrimRight(line));
-    RegSection& cur = doc.sections.back();
+    const RegSection& cur = doc.sections.back();
     if (t.empty() || t[0] == ';' || t[0] == '#') {
       other(cur, at, line.size());
       continue;
     }
     if (t[0] == '[') {
       RegSection sec;
-      if (!ParseKeyLine(t, dec, doc, sec, why)) {
+      if (!ParseKeyLine(t, dec, doc, sec, path, why)) {
         // Values below a broken key belong to no visible key.
         warn(lineNo, why);
         sec = RegSection{};
+        path.clear();
       }
       sec.at = static_cast<std::uint32_t>(at);
       sec.size = static_cast<std::uint32_t>(line.size());
-      doc.sections.push_back(std::move(sec));
+      doc.addSection(sec, path);
       continue;
     }
     if (t[0] != '"' && t[0] != '@') {
@@ -579,7 +595,7 @@ Result<RegDocument> ParseRegDocument(std::string&& bytes, RegWarnings& warnings)
       other(cur, at, raw.size());
       continue;
     }
-    cur.entries.push_back({kind, static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(raw.size())});
+    doc.entries.push_back({kind, static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(raw.size())});
   }
   return doc;
 }

@@ -10,9 +10,9 @@ namespace fs = std::filesystem;
 namespace {
 
 // True when `anc` is `key` itself or one of its parents (both folded).
-bool IsSelfOrAncestor(const std::string& anc, const std::string& key) {
+bool IsSelfOrAncestor(std::string_view anc, std::string_view key) {
   if (anc.empty()) return true;
-  if (key.size() < anc.size() || key.compare(0, anc.size(), anc) != 0) return false;
+  if (!key.starts_with(anc)) return false;
   return key.size() == anc.size() || key[anc.size()] == '\\';
 }
 
@@ -65,13 +65,14 @@ RegistryFile::Found RegistryFile::find(const std::string& key, const std::string
     const RegSection& sec = doc_.sections[s];
     if (sec.prelude || !sec.visible) continue;
     if (sec.deleted) {
-      if (IsSelfOrAncestor(sec.folded, key)) f = Found{};
+      if (IsSelfOrAncestor(doc_.path(sec), key)) f = Found{};
       continue;
     }
-    if (sec.folded != key) continue;
+    if (doc_.path(sec) != key) continue;
     f.liveSection = static_cast<int>(s);
-    for (std::size_t e = 0; e < sec.entries.size(); ++e) {
-      const RegEntry& entry = sec.entries[e];
+    const std::span<const RegEntry> entries = doc_.entriesOf(s);
+    for (std::size_t e = 0; e < entries.size(); ++e) {
+      const RegEntry& entry = entries[e];
       if (!ReadRegEntry(doc_, entry, &entryName, nullptr) || FoldName(entryName) != name) continue;
       f.section = static_cast<int>(s);
       f.entry = static_cast<int>(e);
@@ -86,8 +87,8 @@ bool RegistryFile::keyExists(std::string_view key) const {
   for (const RegSection& sec : doc_.sections) {
     if (sec.prelude || !sec.visible) continue;
     if (sec.deleted) {
-      if (IsSelfOrAncestor(sec.folded, k)) exists = false;
-    } else if (IsSelfOrAncestor(k, sec.folded)) {
+      if (IsSelfOrAncestor(doc_.path(sec), k)) exists = false;
+    } else if (IsSelfOrAncestor(k, doc_.path(sec))) {
       exists = true;  // the key itself, or a subkey that implies it
     }
   }
@@ -97,7 +98,7 @@ bool RegistryFile::keyExists(std::string_view key) const {
 std::optional<RegValue> RegistryFile::value(std::string_view key, std::string_view name) const {
   Found f = find(FoldKeyPath(key), FoldName(name));
   if (f.entry < 0) return std::nullopt;
-  const RegEntry& e = doc_.sections[static_cast<std::size_t>(f.section)].entries[static_cast<std::size_t>(f.entry)];
+  const RegEntry& e = doc_.entriesOf(static_cast<std::size_t>(f.section))[static_cast<std::size_t>(f.entry)];
   RegValue v;
   if (e.kind != RegEntry::Kind::Value || !ReadRegEntry(doc_, e, nullptr, &v)) return std::nullopt;
   return v;
@@ -108,7 +109,7 @@ Status RegistryFile::setValue(std::string_view key, std::string_view name, const
   if (folded.empty()) return MakeError("no key given for value \"" + std::string(name) + "\"");
   Found f = find(folded, FoldName(name));
   if (f.entry >= 0) {
-    RegEntry& e = doc_.sections[static_cast<std::size_t>(f.section)].entries[static_cast<std::size_t>(f.entry)];
+    RegEntry& e = doc_.entriesOf(static_cast<std::size_t>(f.section))[static_cast<std::size_t>(f.entry)];
     std::string entryName;
     RegValue old;
     ReadRegEntry(doc_, e, &entryName, &old);
@@ -127,37 +128,36 @@ Status RegistryFile::setValue(std::string_view key, std::string_view name, const
     if (LineEndOf(raw).empty()) doc_.setRaw(part, std::string(raw) + doc_.eol);
   };
   auto endLastLine = [&] {
-    for (auto s = doc_.sections.rbegin(); s != doc_.sections.rend(); ++s) {
-      if (!s->entries.empty() && s->entries.back().size > 0) return endLine(s->entries.back());
-      if (s->entries.empty() && s->size > 0) return endLine(*s);
+    for (std::size_t s = doc_.sections.size(); s-- > 0;) {
+      const std::span<RegEntry> entries = doc_.entriesOf(s);
+      if (!entries.empty() && entries.back().size > 0) return endLine(entries.back());
+      if (entries.empty() && doc_.sections[s].size > 0) return endLine(doc_.sections[s]);
     }
   };
   if (f.liveSection >= 0) {
-    RegSection& sec = doc_.sections[static_cast<std::size_t>(f.liveSection)];
+    const std::size_t s = static_cast<std::size_t>(f.liveSection);
+    const std::span<RegEntry> entries = doc_.entriesOf(s);
     // After the key's last value, or after the "#…" lines that follow its header.
     std::size_t at = 0;
-    for (std::size_t e = 0; e < sec.entries.size(); ++e) {
-      const RegEntry& x = sec.entries[e];
-      if (x.kind != RegEntry::Kind::Other) at = e + 1;
-    }
+    for (std::size_t e = 0; e < entries.size(); ++e)
+      if (entries[e].kind != RegEntry::Kind::Other) at = e + 1;
     if (at == 0)
-      while (at < sec.entries.size() && doc_.raw(sec.entries[at]).starts_with('#')) ++at;
-    if (at > 0 && at == sec.entries.size()) {
-      endLine(sec.entries.back());
+      while (at < entries.size() && doc_.raw(entries[at]).starts_with('#')) ++at;
+    if (at > 0 && at == entries.size()) {
+      endLine(entries.back());
     } else if (at == 0) {
-      endLine(sec);
+      endLine(doc_.sections[s]);
     }
-    sec.entries.insert(sec.entries.begin() + static_cast<std::ptrdiff_t>(at), std::move(entry));
+    doc_.insertEntry(s, at, entry);
   } else {
     endLastLine();
     RegSection sec;
     sec.visible = true;
     std::string_view path = key;
     while (!path.empty() && path.front() == '\\') path.remove_prefix(1);
-    sec.folded = folded;
     doc_.setRaw(sec, doc_.eol + FormatKeyLine(doc_, path, now_()) + doc_.eol);
-    sec.entries.push_back(entry);
-    doc_.sections.push_back(std::move(sec));
+    doc_.addSection(sec, folded);
+    doc_.entries.push_back(entry);
   }
   changed();
   return Status::Ok();

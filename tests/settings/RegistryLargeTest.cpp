@@ -80,7 +80,10 @@ TEST(LargeRegistry, ManyChangesKeepTheFileAsItShouldBe) {
     ASSERT_TRUE(f->setValue("Software\\T", "A", RegValue::String(std::string(40, 'a') + std::to_string(i))).ok());
     ASSERT_TRUE(f->setValue("Software\\U", "B", RegValue::Dword(static_cast<std::uint32_t>(i))).ok());
   }
-  EXPECT_EQ(f->serialize(), Bytes(head + "\"A\"=\"" + std::string(40, 'a') + "20000\"\n; note\n" +
+  // A new value in the first key moves the entries of the second along.
+  ASSERT_TRUE(f->setValue("Software\\T", "C", RegValue::Dword(1)).ok());
+  EXPECT_EQ(f->value("Software\\U", "B"), RegValue::Dword(20000));
+  EXPECT_EQ(f->serialize(), Bytes(head + "\"A\"=\"" + std::string(40, 'a') + "20000\"\n\"C\"=dword:00000001\n; note\n" +
                                  "\n[Software\\\\U] 5\n\"B\"=dword:00004e20\n"));
 }
 
