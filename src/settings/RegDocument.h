@@ -122,7 +122,8 @@ Result<RegDocument> ParseRegDocument(std::span<const std::uint8_t> bytes, RegWar
 // The same, taking over the file's bytes held in a string.
 Result<RegDocument> ParseRegDocument(std::string&& bytes, RegWarnings& warnings);
 // The name (CP932, "" = default value) and, for Value, the value of an entry
-// of kind Value or Delete, read from its text; false for any other entry.
+// of kind Value or Delete, read from its text (the data only when `value` is
+// given); false for any other entry.
 bool ReadRegEntry(const RegDocument& doc, const RegEntry& e, std::string* name, RegValue* value);
 // Drops the text no section or entry refers to any more.
 void CompactRegDocument(RegDocument& doc);

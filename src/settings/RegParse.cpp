@@ -471,9 +471,17 @@ bool ReadRegEntry(const RegDocument& doc, const RegEntry& e, std::string* name, 
   const std::string_view raw = doc.raw(e);
   const std::string_view t = TrimLeft(TrimRight(Lines(raw).next()));
   std::string n, why;
+  const TextDecoder dec(doc);
+  if (!value) {
+    // The name alone: the data, which may be long, is left unread.
+    std::string_view data;
+    if (!SplitValueLine(t, dec, n, data, why)) return false;
+    if (name) *name = std::move(n);
+    return true;
+  }
   RegEntry::Kind kind;
   RegValue v;
-  if (!ParseValueText(raw, t, TextDecoder(doc), doc, n, kind, v, why)) return false;
+  if (!ParseValueText(raw, t, dec, doc, n, kind, v, why)) return false;
   if (name) *name = std::move(n);
   if (value) *value = std::move(v);
   return true;
