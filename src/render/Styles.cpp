@@ -95,11 +95,11 @@ void BuildPattern(StyleTables& st, int t, const std::string& bits, double unit, 
   while (bits[start % n] == '0') ++start;
   start %= n;
   const double u = RoundAway(unit);
-  std::size_t j = 0;  // characters of the turned string consumed
-  while (j < n) {
-    const char c = bits[(start + j) % n];
+  std::size_t p = start;  // position in `bits` of the next character of the turned string
+  for (std::size_t j = 0; j < n;) {
+    const char c = bits[p];
     std::size_t run = 0;
-    while (j < n && bits[(start + j) % n] == c) ++run, ++j;
+    for (; j < n && bits[p] == c; ++run, ++j) p = p + 1 == n ? 0 : p + 1;
     out.push_back(static_cast<double>(run) * u);
   }
 }
