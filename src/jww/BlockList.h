@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <type_traits>
 #include <span>
 #include <unordered_map>
 #include <variant>
@@ -11,9 +13,58 @@
 
 namespace sw {
 
-// A member record; the alternative's index is its JWWKind.
-using JWWMember =
-    std::variant<CDataSen, CDataEnko, CDataTen, CDataMoji, CDataSunpou, CDataSolid, CDataBlock>;
+// A record held on the heap, as a value: copies copy the record. Texts and
+// dimensions are several times larger than the other kinds; boxed, they do
+// not set the size of every member.
+template <class T>
+class Boxed {
+ public:
+  Boxed(const T& v) : p_(std::make_unique<T>(v)) {}        // NOLINT(google-explicit-constructor)
+  Boxed(T&& v) : p_(std::make_unique<T>(std::move(v))) {}  // NOLINT(google-explicit-constructor)
+  Boxed(const Boxed& o) : p_(std::make_unique<T>(*o)) {}
+  Boxed(Boxed&&) noexcept = default;
+  Boxed& operator=(const Boxed& o) {
+    if (this != &o) p_ = std::make_unique<T>(*o);
+    return *this;
+  }
+  Boxed& operator=(Boxed&&) noexcept = default;
+  const T& operator*() const { return *p_; }
+  const T* operator->() const { return p_.get(); }
+  bool operator==(const Boxed& o) const { return **this == *o; }
+
+ private:
+  std::unique_ptr<T> p_;  // null only once moved from
+};
+
+// A member record; the alternative's index is its JWWKind. Read one with
+// MemberAs<R>, which sees through the boxes.
+using JWWMember = std::variant<CDataSen, CDataEnko, CDataTen, Boxed<CDataMoji>, Boxed<CDataSunpou>,
+                               CDataSolid, CDataBlock>;
+
+// How a record of kind R is held in a JWWMember.
+template <class R>
+struct MemberStorage {
+  using type = R;
+};
+template <>
+struct MemberStorage<CDataMoji> {
+  using type = Boxed<CDataMoji>;
+};
+template <>
+struct MemberStorage<CDataSunpou> {
+  using type = Boxed<CDataSunpou>;
+};
+
+// The member's record when it is of kind R, else null.
+template <class R>
+const R* MemberAs(const JWWMember& m) {
+  const auto* held = std::get_if<typename MemberStorage<R>::type>(&m);
+  if constexpr (std::is_same_v<typename MemberStorage<R>::type, R>) {
+    return held;
+  } else {
+    return held ? &**held : nullptr;
+  }
+}
 
 // Definitions in file order, and one flat list of the members of all of them
 // with a kind byte each. The members of definition k are the memberCount
@@ -70,8 +121,9 @@ class TJWWBlockList {
   template <class R>
   bool get(std::int32_t number, std::int32_t j, R& out) const {
     const JWWMember* m = member(number, j);
-    if (!m || !std::holds_alternative<R>(*m)) return false;
-    out = std::get<R>(*m);
+    const R* r = m ? MemberAs<R>(*m) : nullptr;
+    if (!r) return false;
+    out = *r;
     return true;
   }
   // Index of the first definition numbered `number`, or -1.

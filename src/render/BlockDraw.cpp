@@ -157,14 +157,14 @@ void DrawInsert(const DrawContext& ctx, Canvas& canvas, const TJWWBlockList& blo
         break;
       }
       case 3: {
-        CDataMoji t = std::get<CDataMoji>(*m);
+        CDataMoji t = *MemberAs<CDataMoji>(*m);
         MoveText(p, t);
         SetClearBrush(canvas);
         DrawText(ctx, canvas, t);
         break;
       }
       case 4: {
-        CDataSunpou d = std::get<CDataSunpou>(*m);
+        CDataSunpou d = *MemberAs<CDataSunpou>(*m);
         MoveLine(p, d.line);
         MoveText(p, d.text);
         DrawLine(ctx, canvas, d.line);

@@ -108,6 +108,44 @@ TEST(BlockList, WrongKindOrMissingLeavesTheOutputUntouched) {
   EXPECT_EQ(b.member(12, 0), nullptr);
 }
 
+// Texts and dimensions are held boxed: members of every kind still copy,
+// compare and read back as values.
+TEST(BlockList, EveryKindCopiesAndReadsBack) {
+  CDataMoji text;
+  text.text = "abc";
+  CDataSunpou dim;
+  dim.text.text = "12.5";
+  dim.line.x2 = 7;
+  TJWWBlockList b;
+  b.addDefinition(Def(1, 7));
+  b.addLine(Line(1));
+  b.addArc(CDataEnko{{}, 0, 0, 2, 0, 1, 0, 1, 0});
+  b.addPoint(CDataTen{{}, 3, 4, 0, 0, 0, 0});
+  b.addText(text);
+  b.addDimension(dim);
+  b.addSolid(CDataSolid{{}, 0, 0, 1, 0, 1, 1, 0, 1, 0});
+  b.addInsert(CDataBlock{{}, 5, 6, 1, 1, 0, 1});
+  EXPECT_EQ(b.kinds(), (std::vector<std::uint8_t>{0, 1, 2, 3, 4, 5, 6}));
+  TJWWBlockList copy = b;
+  b.clear();
+  CDataMoji t;
+  ASSERT_TRUE(copy.getText(1, 3, t));
+  EXPECT_EQ(t, text);
+  CDataSunpou d;
+  ASSERT_TRUE(copy.getDimension(1, 4, d));
+  EXPECT_EQ(d, dim);
+  EXPECT_FALSE(copy.getText(1, 4, t));
+  EXPECT_EQ(MemberAs<CDataSunpou>(copy.members()[3]), nullptr);
+  TJWWBlockList again = copy;
+  EXPECT_EQ(again, copy);
+  dim.text.text = "13";
+  again.addDefinition(Def(2, 1));
+  again.addDimension(dim);
+  copy.addDefinition(Def(2, 1));
+  copy.addDimension(CDataSunpou{});
+  EXPECT_FALSE(again == copy);
+}
+
 TEST(BlockList, ClearEmptiesEverything) {
   TJWWBlockList b = Sample();
   b.clear();

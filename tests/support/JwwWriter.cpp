@@ -298,7 +298,15 @@ void JwwWriter::object(const CDataList& r) {
 }
 
 void JwwWriter::object(const JWWMember& m) {
-  std::visit([this](const auto& r) { object(r); }, m);
+  std::visit(
+      [this](const auto& r) {
+        if constexpr (requires { *r; }) {
+          object(*r);  // a boxed record
+        } else {
+          object(r);
+        }
+      },
+      m);
 }
 
 std::vector<std::uint8_t> WriteJww(const JWWDrawing& d, bool utf16Strings) {
