@@ -10,6 +10,7 @@
 #include "edit/Commands.h"
 #include "edit/CommandsView.h"
 #include "edit/EditDocument.h"
+#include "edit/ErrorText.h"
 #include "layout/LayoutLoad.h"
 #include "layout/Operations.h"
 #include "layout/SwtFile.h"
@@ -32,7 +33,7 @@ bool FileExists(const fs::path& p) {
 // A failure box: the quoted message, then the file and the reason.
 void ShowFailure(Prompts& prompts, const char* message, const std::string& file, const Error& e) {
   prompts.message(MessageKind::Error, MessageButtons::Ok,
-                  std::string(message) + "\n" + file + "\n" + Describe(e));
+                  std::string(message) + "\n" + file + "\n" + DescribeJa(e));
 }
 
 void RedrawAll(ShellState& shell) {
