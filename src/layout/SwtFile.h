@@ -9,9 +9,10 @@
 
 namespace sw {
 
-// The largest layout file LoadLayout reads; a layout of a few thousand
-// sheets and frames stays far below it.
-inline constexpr std::uint64_t kMaxSwtFileBytes = std::uint64_t{64} << 20;
+// The largest layout file LoadLayout reads. A frame takes about 2.5 KB, so
+// a valid layout of 100,000 frames is about 250 MB; the bound only keeps a
+// special or runaway file from being read without end.
+inline constexpr std::uint64_t kMaxSwtFileBytes = std::uint64_t{1} << 30;
 
 // Writes `doc` to `path` with the base path made relative to the file's
 // folder. The image goes to a temporary file in the same folder, is flushed
