@@ -82,7 +82,7 @@ int LoadLayoutInput(const SheetRequest& req, Workspace& ws) {
                                                  std::to_string(last) + ")",
                                              -1});
     }
-    selectSheet(ws.document, *req.sheet);
+    if (Status s = selectSheet(ws.document, *req.sheet); !s) return ReportBadInput(req.input, s.error());
   }
   ApplySheetBackdrop(ws);
   return 0;
