@@ -27,9 +27,7 @@ std::optional<LayoutLoadFailure> LoadLayoutWithBase(const std::filesystem::path&
   // the current folder.
   if (IsForeignDrivePath(stored))
     return LayoutLoadFailure{LayoutLoadStep::BaseMissing, Cp932ToUtf8(stored),
-                             Error{"the drive of " + Cp932ToUtf8(stored) +
-                                       " leads to no folder here (no Wine drive of that letter)",
-                                   -1}};
+                             Error{"its drive leads to no folder here (no Wine drive of that letter)", -1}};
 
   const std::filesystem::path base = NativePathFromCp932(stored);
   JWWDrawing freshDrawing;
