@@ -6,7 +6,6 @@
 #include "layout/LayoutLoad.h"
 #include "layout/LayoutTestSupport.h"
 #include "layout/SwtFile.h"
-#include "layout/SwtFormat.h"
 
 namespace sw {
 namespace {
@@ -82,75 +81,6 @@ TEST(LayoutLoad, BothReadOrNeitherTouched) {
     EXPECT_EQ(drawing.head.memo, drawingBefore.head.memo);
     EXPECT_EQ(drawing.JWWLines, drawingBefore.JWWLines);
   }
-}
-
-// A layout file whose base path field is `field` as given and whose paper is
-// `paper`, as another program may have written it.
-void WriteLayoutStoring(const fs::path& swt, const std::string& field, std::int32_t paper) {
-  const Result<std::vector<std::uint8_t>> image = EncodeSwt(LayoutDocument{}, field);
-  ASSERT_TRUE(image.ok());
-  std::vector<std::uint8_t> bytes = image.value();
-  ASSERT_LT(field.size(), 255u);
-  const std::size_t at = 8 + 1 + field.size();
-  for (int k = 0; k < 4; ++k) bytes[at + k] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(paper) >> (8 * k));
-  WriteBytes(swt, bytes);
-}
-
-// Layouts from the Windows program and from elsewhere: '\' paths, a Z: path
-// and a paper index the program has no sheet for all open; a drive with no
-// folder here is a missing drawing, named as stored.
-TEST(LayoutLoad, LayoutsWrittenElsewhereOpen) {
-  ScratchDir dir;
-  const fs::path root = dir.path();
-  const fs::path jww = root / "jw" / "sub" / "drawing.jww";
-  test::WriteTestDrawing(jww, 2, "base drawing");
-  struct Case {
-    const char* what;
-    fs::path layout;
-    std::string field;
-    std::int32_t paper;
-    std::int32_t paperAfter;
-    std::optional<std::int32_t> replaced;
-  };
-  std::vector<Case> cases = {
-      {"relative below, '\\'", root / "jw" / "a.swt", "sub\\drawing.jww", 3, 3, std::nullopt},
-      {"relative beside, '\\'", root / "lay" / "b.swt", "..\\jw\\sub\\drawing.jww", 0, 0, std::nullopt},
-      {"paper index 7", root / "jw" / "d.swt", "sub\\drawing.jww", 7, 1, 7},
-  };
-#ifndef _WIN32
-  std::string zPath = "Z:" + Cp932FromNativePath(jww).value();
-  for (char& c : zPath)
-    if (c == '/') c = '\\';
-  cases.push_back({"Z: drive", root / "c.swt", zPath, 4, 4, std::nullopt});
-#endif
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    WriteLayoutStoring(c.layout, c.field, c.paper);
-    LayoutDocument doc;
-    JWWDrawing drawing;
-    SwtLoadNotes notes;
-    const auto failure = LoadLayoutWithBase(c.layout, doc, drawing, DriveMap{}, &notes);
-    ASSERT_FALSE(failure) << Describe(failure->error);
-    EXPECT_EQ(NativePathFromCp932(doc.head.baseFile), jww);
-    EXPECT_EQ(drawing.head.memo, "base drawing");
-    EXPECT_EQ(doc.PaperIndex, c.paperAfter);
-    EXPECT_EQ(notes.replacedPaper, c.replaced);
-    // It saves again, relative and with '\'.
-    ASSERT_TRUE(SaveLayout(doc, c.layout).ok());
-    LayoutDocument back;
-    ASSERT_TRUE(LoadLayout(c.layout, back).ok());
-    EXPECT_EQ(back, doc);
-  }
-
-#ifndef _WIN32
-  WriteLayoutStoring(root / "c-drive.swt", "C:\\jw\\drawing.jww", 1);
-  LayoutDocument doc;
-  JWWDrawing drawing;
-  const auto failure = LoadLayoutWithBase(root / "c-drive.swt", doc, drawing, DriveMap{});
-  ASSERT_TRUE(failure);
-  EXPECT_EQ(failure->step, LayoutLoadStep::BaseMissing);
-  EXPECT_EQ(failure->file, "C:\\jw\\drawing.jww");
-#endif
 }
 
 }  // namespace
