@@ -43,6 +43,7 @@ std::unique_ptr<AppWindows> CreateAppWindows(const EnvLookup& env, const Startup
   }
   app->form1 = std::make_unique<TForm1>(app->own.get());
   TForm1* form = app->form1.get();
+  form->setDrives(DriveMap{WinePrefix(env)});
   // The dialogs show their messages through the window's prompts, which
   // tests may replace.
   auto inform = [form](MessageKind kind) {

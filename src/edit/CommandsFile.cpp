@@ -133,7 +133,9 @@ bool OpenLayoutFile(Workspace& ws, ShellState& shell, Prompts& prompts, const st
   // Both files are read before anything of the open layout is given up.
   LayoutDocument doc;
   JWWDrawing drawing;
-  if (std::optional<LayoutLoadFailure> f = LoadLayoutWithBase(PathFromUtf8(path), doc, drawing)) {
+  SwtLoadNotes notes;
+  if (std::optional<LayoutLoadFailure> f =
+          LoadLayoutWithBase(PathFromUtf8(path), doc, drawing, ws.tool.Drives, &notes)) {
     ShowLoadFailure(prompts, path, *f);
     return false;
   }
@@ -158,6 +160,7 @@ bool OpenLayoutFile(Workspace& ws, ShellState& shell, Prompts& prompts, const st
   const int group = std::clamp(frame.writeGroup, 0, 15);
   shell.scaleCaption = ScaleCaption(ws.drawing.head.groups[static_cast<std::size_t>(group)].scale);
   shell.layerPanelsEnabled = CurrentSheet(ws.document).selectedFrame >= 1;
+  if (notes.replacedPaper) shell.status1 = kMsgPaperReplaced;
   FitToDocument(ws);
   RedrawAll(shell);
   shell.usedFile = path;
