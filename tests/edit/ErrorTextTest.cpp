@@ -79,7 +79,9 @@ TEST(DescribeJa, EveryReaderErrorKindInJapanese) {
     const std::string ja = DescribeJa(e);
     EXPECT_NE(ja.find(c.says), std::string::npos) << c.kind << ": " << ja << " / " << e.message;
     EXPECT_EQ(ja.find("内容が正しくありません ("), std::string::npos) << c.kind << " fell back: " << e.message;
-    if (e.offset >= 0) EXPECT_EQ(ja.rfind(std::to_string(e.offset) + " バイト目: ", 0), 0u) << c.kind;
+    if (e.offset >= 0) {
+      EXPECT_EQ(ja.rfind(std::to_string(e.offset) + " バイト目: ", 0), 0u) << c.kind;
+    }
   }
   EXPECT_EQ(DescribeJa(Error{"something new", 12}), "12 バイト目: 内容が正しくありません (something new)。");
 }
