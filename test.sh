@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything, runs every test and checks
-# the Debian package.
+# Installs what is missing, builds everything, runs every test, checks the
+# Debian package and runs the fuzzers briefly.
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/install-deps.sh
@@ -10,3 +10,5 @@ export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure --timeout 300 -j "$(nproc)"
 # The Debian package, made from the same build and checked unpacked.
 tools/package-check.sh
+# Every fuzz target for 20 seconds on its seed corpus (clang, ASan, UBSan).
+tools/fuzz.sh 20

@@ -1,4 +1,4 @@
-// make_big_layout FOLDER [--entities N] [--by-pen]: writes FOLDER/big.jww, a
+// make_big_layout FOLDER [--entities N] [--by-pen] [--frames N]: writes FOLDER/big.jww, a
 // drawing of N entities (default one million) spread over an A1 paper
 // (94 % lines, 4 % arcs, 1 % texts, 1 % points), and FOLDER/big.swt, a layout
 // on it with the base drawing shown and four rectangle frames shown, one per
@@ -157,12 +157,13 @@ int Fail(const std::string& what, const Status& s) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const char* usage = "usage: make_big_layout FOLDER [--entities N] [--by-pen]\n";
+  const char* usage = "usage: make_big_layout FOLDER [--entities N] [--by-pen] [--frames N]\n";
   if (argc < 2) {
     std::fputs(usage, stderr);
     return 2;
   }
   int entities = 1000000;
+  int extraFrames = 0;
   bool byPen = false;
   for (int i = 2; i < argc; ++i) {
     const std::string a = argv[i];
@@ -176,6 +177,14 @@ int main(int argc, char** argv) {
         return 2;
       }
       entities = static_cast<int>(n);
+    } else if (a == "--frames" && i + 1 < argc) {
+      char* end = nullptr;
+      const long n = std::strtol(argv[++i], &end, 10);
+      if (*end != '\0' || n < 0 || n > 1000000) {
+        std::fputs(usage, stderr);
+        return 2;
+      }
+      extraFrames = static_cast<int>(n);
     } else {
       std::fputs(usage, stderr);
       return 2;
@@ -212,6 +221,13 @@ int main(int argc, char** argv) {
     const std::int32_t j = CurrentSheet(doc).frameHigh;
     if (Status s = initFrameFromBase(doc, drawing, j); !s) return Fail(q.name, s);
     if (Status s = setFrameShown(doc, j, true); !s) return Fail(q.name, s);
+  }
+  // --frames: that many small hidden frames more, for the size of the
+  // layout rather than of the drawing.
+  for (int k = 0; k < extraFrames; ++k) {
+    const std::string name = "x" + std::to_string(k);
+    const double x = -kHalfW + (k % 100) * 5.0, y = -kHalfH + (k / 100 % 100) * 5.0;
+    if (Status s = addFrame(doc, kFrameRect, name, {x, y}, {x + 4, y + 4}); !s) return Fail(name, s);
   }
   if (Status s = setFrameShown(doc, 0, true); !s) return Fail("base", s);
   if (Status s = SaveLayout(doc, swt); !s) return Fail(swt.string(), s);

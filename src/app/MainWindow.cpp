@@ -35,6 +35,7 @@
 #include "edit/CommandsLayoutName.h"
 #include "edit/CommandsSheets.h"
 #include "edit/CommandsView.h"
+#include "edit/ErrorText.h"
 #include "edit/tools/MoveTransform.h"
 #include "core/Path.h"
 #include "platform/PagePrint.h"
@@ -370,7 +371,7 @@ void TForm1::printSheet() {
   const Status s = PrintSheetPage(printer_, view, SheetSource{ws_.drawing, ws_.document, ws_.styles, ws_.print, &ws_.index}, state);
   if (!s) {
     printer_.abort();
-    prompts().message(MessageKind::Error, MessageButtons::Ok, std::string(kMsgPrintFailed) + "\n" + Describe(s.error()));
+    prompts().message(MessageKind::Error, MessageButtons::Ok, std::string(kMsgPrintFailed) + "\n" + DescribeJa(s.error()));
   }
   shell_.req.invalidate = true;
 }
@@ -387,7 +388,7 @@ void TForm1::exportPdf() {
                                  SheetSource{ws_.drawing, ws_.document, ws_.styles, ws_.print, &ws_.index}, state);
   if (!s) {
     prompts().message(MessageKind::Error, MessageButtons::Ok,
-                      std::string(kMsgPrintFailed) + "\n" + Utf8FromPath(target) + "\n" + Describe(s.error()));
+                      std::string(kMsgPrintFailed) + "\n" + Utf8FromPath(target) + "\n" + DescribeJa(s.error()));
     return;
   }
   shell_.status1 = kMsgSaved;

@@ -62,6 +62,8 @@ class TForm1 : public QMainWindow {
   Prompts& prompts();
 
   const Workspace& workspace() const { return ws_; }
+  // Where the Windows drives of a layout's base path lead (the Wine prefix).
+  void setDrives(const DriveMap& drives) { ws_.tool.Drives = drives; }
   const ShellState& shell() const { return shell_; }
   const QImage& backBuffer() const { return BackBuffer; }
   // The printer the print button prints to, as the print dialog left it.

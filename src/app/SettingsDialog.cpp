@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "core/Cp932.h"
+#include "edit/ErrorText.h"
 #include "render/Styles.h"
 #include "settings/SettingsConvert.h"
 
@@ -296,7 +297,7 @@ void TPagesDlg::OKBtnClick() {
     return;
   }
   if (!s)
-    inform_("設定を保存できませんでした。\n" + own_->source() + "\n" + Describe(s.error()));
+    inform_("設定を保存できませんでした。\n" + own_->source() + "\n" + DescribeJa(s.error()));
   applyOwnToStyles();
   hide();
 }

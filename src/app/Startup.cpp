@@ -11,6 +11,7 @@
 #include "app/PrintScaleDialog.h"
 #include "app/SettingsDialog.h"
 #include "edit/Commands.h"
+#include "edit/ErrorText.h"
 #include "settings/JwcadSettings.h"
 
 namespace sw {
@@ -38,10 +39,11 @@ std::unique_ptr<AppWindows> CreateAppWindows(const EnvLookup& env, const Startup
   if (Result<std::unique_ptr<Registry>> own = OpenOwnRegistry(env); own) {
     app->own = std::move(own.value());
   } else {
-    message("設定ファイルを読み込めません。設定とウィンドウの位置は保存されません。\n" + Describe(own.error()));
+    message("設定ファイルを読み込めません。設定とウィンドウの位置は保存されません。\n" + DescribeJa(own.error()));
   }
   app->form1 = std::make_unique<TForm1>(app->own.get());
   TForm1* form = app->form1.get();
+  form->setDrives(DriveMap{WinePrefix(env)});
   // The dialogs show their messages through the window's prompts, which
   // tests may replace.
   auto inform = [form](MessageKind kind) {

@@ -13,47 +13,57 @@ Json Frame(const CLayCount& f) {
           {"dy", f.dy},     {"writeGroup", f.writeGroup}, {"groups", GroupsJson(f.groups)}};
 }
 
-Json Sheet(const CLayMain& sh) {
-  Json j;
-  j["frameHigh"] = sh.frameHigh;
-  j["selectedFrame"] = sh.selectedFrame;
-  j["frames"] = Json::array();
-  for (const auto& f : sh.frames) j["frames"].push_back(Frame(f));
-  j["circles"] = Json::array();
-  for (const auto& c : sh.circles)
-    j["circles"].push_back({{"code", c.code}, {"cx", c.cx}, {"cy", c.cy}, {"radius", c.radius}});
-  j["rects"] = Json::array();
+void Sheet(JsonStream& out, const CLayMain& sh) {
+  out.BeginObject();
+  out.Put("frameHigh", sh.frameHigh);
+  out.Put("selectedFrame", sh.selectedFrame);
+  out.BeginArray("frames");
+  for (const auto& f : sh.frames) out.Put(Frame(f));
+  out.End();
+  out.BeginArray("circles");
+  for (const auto& c : sh.circles) out.Put(Json{{"code", c.code}, {"cx", c.cx}, {"cy", c.cy}, {"radius", c.radius}});
+  out.End();
+  out.BeginArray("rects");
   for (const auto& r : sh.rects)
-    j["rects"].push_back({{"code", r.code}, {"x1", r.x1}, {"y1", r.y1}, {"x2", r.x2}, {"y2", r.y2}});
-  j["plines"] = Json::array();
-  for (const auto& p : sh.plines)
-    j["plines"].push_back({{"value1", p.value1}, {"value2", p.value2}, {"X", p.X}, {"Y", p.Y}});
-  j["lineHigh"] = sh.lineHigh;
-  j["lines"] = Json::array();
+    out.Put(Json{{"code", r.code}, {"x1", r.x1}, {"y1", r.y1}, {"x2", r.x2}, {"y2", r.y2}});
+  out.End();
+  out.BeginArray("plines");
+  for (const auto& p : sh.plines) out.Put(Json{{"value1", p.value1}, {"value2", p.value2}, {"X", p.X}, {"Y", p.Y}});
+  out.End();
+  out.Put("lineHigh", sh.lineHigh);
+  out.BeginArray("lines");
   for (const auto& l : sh.lines)
-    j["lines"].push_back({{"code", l.code}, {"x1", l.x1}, {"y1", l.y1}, {"x2", l.x2}, {"y2", l.y2}});
-  j["shown"] = Json::array();
-  for (bool s : sh.shown) j["shown"].push_back(s);
-  return j;
+    out.Put(Json{{"code", l.code}, {"x1", l.x1}, {"y1", l.y1}, {"x2", l.x2}, {"y2", l.y2}});
+  out.End();
+  out.BeginArray("shown");
+  for (bool v : sh.shown) out.Put(Json(v));
+  out.End();
+  out.End();
 }
 
 }  // namespace
 
+// The document is written as it is walked (sheet by sheet, frame by frame),
+// so that the output of a layout of very many frames takes no memory of its
+// own.
 int RunLayout(const Args& args) {
   if (args.size() != 1) return ReportUsage("layout LAYOUT.swt");
   LayoutDocument doc;
   if (Status s = LoadLayout(args[0], doc); !s) return ReportBadInput(args[0], s.error());
   const SWTHead& h = doc.head;
-  Json j;
-  j["baseFile"] = Cp932Text(h.baseFile);
-  j["PaperIndex"] = doc.PaperIndex;
-  j["sheetHigh"] = h.sheetHigh;
-  j["sheetNames"] = Json::array();
-  for (const auto& n : h.sheetNames) j["sheetNames"].push_back(Cp932Text(n));
-  j["currentSheet"] = h.currentSheet;
-  j["Sheets"] = Json::array();
-  for (const auto& sh : doc.Sheets) j["Sheets"].push_back(Sheet(sh));
-  PrintJson(j);
+  JsonStream out(stdout);
+  out.BeginObject();
+  out.Put("baseFile", Cp932Text(h.baseFile));
+  out.Put("PaperIndex", doc.PaperIndex);
+  out.Put("sheetHigh", h.sheetHigh);
+  out.BeginArray("sheetNames");
+  for (const auto& n : h.sheetNames) out.Put(Cp932Text(n));
+  out.End();
+  out.Put("currentSheet", h.currentSheet);
+  out.BeginArray("Sheets");
+  for (const auto& sh : doc.Sheets) Sheet(out, sh);
+  out.End();
+  out.End();
   return 0;
 }
 

@@ -47,10 +47,79 @@ Json WholeNumbersAsIntegers(const Json& j) {
 
 }  // namespace
 
-void PrintJson(const Json& j) {
-  const std::string text = WholeNumbersAsIntegers(j).dump(2, ' ', false, Json::error_handler_t::replace);
-  std::fwrite(text.data(), 1, text.size(), stdout);
-  std::fputc('\n', stdout);
+namespace {
+
+std::string Text(const Json& j) { return WholeNumbersAsIntegers(j).dump(2, ' ', false, Json::error_handler_t::replace); }
+
+}  // namespace
+
+void PrintJson(const Json& j, std::FILE* out) {
+  const std::string text = Text(j);
+  std::fwrite(text.data(), 1, text.size(), out);
+  std::fputc('\n', out);
+}
+
+JsonStream::~JsonStream() {
+  while (!levels_.empty()) End();
+}
+
+void JsonStream::Indent(std::size_t depth) {
+  for (std::size_t i = 0; i < depth; ++i) std::fputs("  ", out_);
+}
+
+// Starts a member or element: the separator after its predecessor, the line
+// break and indent, and the key.
+void JsonStream::Item(std::string_view key) {
+  if (levels_.empty()) return;
+  Level& l = levels_.back();
+  std::fputs(l.empty ? "\n" : ",\n", out_);
+  l.empty = false;
+  Indent(levels_.size());
+  if (l.object) {
+    const std::string k = Json(std::string(key)).dump(-1, ' ', false, Json::error_handler_t::replace);
+    std::fputs(k.c_str(), out_);
+    std::fputs(": ", out_);
+  }
+}
+
+void JsonStream::BeginObject(std::string_view key) {
+  Item(key);
+  std::fputc('{', out_);
+  levels_.push_back(Level{true, true, '}'});
+}
+
+void JsonStream::BeginArray(std::string_view key) {
+  Item(key);
+  std::fputc('[', out_);
+  levels_.push_back(Level{false, true, ']'});
+}
+
+void JsonStream::End() {
+  if (levels_.empty()) return;
+  const Level l = levels_.back();
+  levels_.pop_back();
+  if (!l.empty) {
+    std::fputc('\n', out_);
+    Indent(levels_.size());
+  }
+  std::fputc(l.close, out_);
+  if (levels_.empty()) std::fputc('\n', out_);
+}
+
+void JsonStream::Put(std::string_view key, const Json& value) {
+  Item(key);
+  // The value's own lines are indented one step deeper than its container.
+  const std::string text = Text(value);
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t nl = text.find('\n', start);
+    std::fwrite(text.data() + start, 1, (nl == std::string::npos ? text.size() : nl) - start, out_);
+    if (nl == std::string::npos) break;
+    std::fputc('\n', out_);
+    Indent(levels_.size());
+    start = nl + 1;
+  }
+  if (levels_.empty()) std::fputc('\n', out_);
 }
 
 }  // namespace sw::cli

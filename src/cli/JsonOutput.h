@@ -4,6 +4,8 @@
 #pragma once
 
 #include <array>
+#include <cstdio>
+#include <vector>
 #include <string_view>
 
 #include <nlohmann/json.hpp>
@@ -21,9 +23,42 @@ Json Cp932Text(std::string_view cp932);
 // and every layout frame hold them.
 Json GroupsJson(const std::array<JWWLayerGroupState, 16>& groups);
 
-// Writes `j` to stdout indented by two spaces, with a final newline. Doubles
+// Writes `j` to `out` indented by two spaces, with a final newline. Doubles
 // are printed so that they read back as the same value; a byte sequence that
 // is not UTF-8 comes out as U+FFFD.
-void PrintJson(const Json& j);
+void PrintJson(const Json& j, std::FILE* out = stdout);
+
+// The same layout of output written piece by piece, for documents too large
+// to hold: containers are opened and closed as the data is walked, and each
+// member or element written is formatted (and forgotten) at once. The text
+// equals PrintJson of the whole document.
+class JsonStream {
+ public:
+  explicit JsonStream(std::FILE* out) : out_(out) {}
+  ~JsonStream();
+  JsonStream(const JsonStream&) = delete;
+  JsonStream& operator=(const JsonStream&) = delete;
+
+  // Containers: a member of the enclosing object is named by `key`; an
+  // element of an array or the document itself has none.
+  void BeginObject(std::string_view key = {});
+  void BeginArray(std::string_view key = {});
+  void End();
+  // A complete member or element.
+  void Put(std::string_view key, const Json& value);
+  void Put(const Json& value) { Put({}, value); }
+
+ private:
+  void Item(std::string_view key);
+  void Indent(std::size_t depth);
+
+  std::FILE* out_;
+  struct Level {
+    bool object = false;
+    bool empty = true;
+    char close = '}';
+  };
+  std::vector<Level> levels_;
+};
 
 }  // namespace sw::cli

@@ -70,7 +70,10 @@ void ApplySheetBackdrop(Workspace& ws) { ws.redraw.BackdropMode = BaseShown(Curr
 namespace {
 
 int LoadLayoutInput(const SheetRequest& req, Workspace& ws) {
-  if (auto failed = LoadLayoutWithBase(fs::path(req.input), ws.document, ws.drawing)) {
+  // A base path on a Windows drive leads through the Wine prefix; a paper
+  // outside A0..A4 is shown as A1, as the window opens it.
+  const DriveMap drives{WinePrefix(EnvWithRegistry(req.registryFile))};
+  if (auto failed = LoadLayoutWithBase(fs::path(req.input), ws.document, ws.drawing, drives)) {
     // A layout without a base path is reported against the layout file.
     return ReportBadInput(failed->file.empty() ? req.input : failed->file, failed->error);
   }
@@ -82,7 +85,7 @@ int LoadLayoutInput(const SheetRequest& req, Workspace& ws) {
                                                  std::to_string(last) + ")",
                                              -1});
     }
-    selectSheet(ws.document, *req.sheet);
+    if (Status s = selectSheet(ws.document, *req.sheet); !s) return ReportBadInput(req.input, s.error());
   }
   ApplySheetBackdrop(ws);
   return 0;

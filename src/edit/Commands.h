@@ -21,6 +21,8 @@ inline constexpr const char* kMsgCannotMoveBase = "元ファイルは移動出�
 inline constexpr const char* kMsgCannotTransformBase = "元ファイルは変形出来ません。";
 inline constexpr const char* kMsgSaved = "保存完了。";
 inline constexpr const char* kMsgSaveFailed = "保存失敗。";
+// Status panel 1 after opening a layout whose paper is none of A0..A4.
+inline constexpr const char* kMsgPaperReplaced = "用紙サイズが不明なため A1 にしました。";
 inline constexpr const char* kPromptStartPoint = "開始点を指示して下さい。";
 inline constexpr const char* kPromptCircleCentre = "円中心点を指示して下さい。";
 inline constexpr const char* kPromptMoveStart = "移動開始点を指示して下さい。";
@@ -83,7 +85,9 @@ bool MayClose(Workspace& ws, ShellState& shell, Prompts& prompts);
 bool NewCommand(Workspace& ws, ShellState& shell, Prompts& prompts);
 // FileOpen1. True when a layout was opened with its base drawing.
 bool OpenCommand(Workspace& ws, ShellState& shell, Prompts& prompts);
-// Opens `path` as FileOpen1 does once a file is chosen.
+// Opens `path` as FileOpen1 does once a file is chosen. A Windows drive in
+// the stored base path leads through ws.tool.Drives; a paper the layout
+// names outside A0..A4 opens as A1, and status panel 1 says so.
 bool OpenLayoutFile(Workspace& ws, ShellState& shell, Prompts& prompts, const std::string& path);
 // LayFileAs. True when a drawing was read.
 bool LoadBaseCommand(Workspace& ws, ShellState& shell, Prompts& prompts);

@@ -10,6 +10,7 @@
 #include "edit/Commands.h"
 #include "edit/CommandsView.h"
 #include "edit/EditDocument.h"
+#include "edit/ErrorText.h"
 #include "layout/LayoutLoad.h"
 #include "layout/Operations.h"
 #include "layout/SwtFile.h"
@@ -32,7 +33,7 @@ bool FileExists(const fs::path& p) {
 // A failure box: the quoted message, then the file and the reason.
 void ShowFailure(Prompts& prompts, const char* message, const std::string& file, const Error& e) {
   prompts.message(MessageKind::Error, MessageButtons::Ok,
-                  std::string(message) + "\n" + file + "\n" + Describe(e));
+                  std::string(message) + "\n" + file + "\n" + DescribeJa(e));
 }
 
 void RedrawAll(ShellState& shell) {
@@ -132,7 +133,9 @@ bool OpenLayoutFile(Workspace& ws, ShellState& shell, Prompts& prompts, const st
   // Both files are read before anything of the open layout is given up.
   LayoutDocument doc;
   JWWDrawing drawing;
-  if (std::optional<LayoutLoadFailure> f = LoadLayoutWithBase(PathFromUtf8(path), doc, drawing)) {
+  SwtLoadNotes notes;
+  if (std::optional<LayoutLoadFailure> f =
+          LoadLayoutWithBase(PathFromUtf8(path), doc, drawing, ws.tool.Drives, &notes)) {
     ShowLoadFailure(prompts, path, *f);
     return false;
   }
@@ -157,6 +160,7 @@ bool OpenLayoutFile(Workspace& ws, ShellState& shell, Prompts& prompts, const st
   const int group = std::clamp(frame.writeGroup, 0, 15);
   shell.scaleCaption = ScaleCaption(ws.drawing.head.groups[static_cast<std::size_t>(group)].scale);
   shell.layerPanelsEnabled = CurrentSheet(ws.document).selectedFrame >= 1;
+  if (notes.replacedPaper) shell.status1 = kMsgPaperReplaced;
   FitToDocument(ws);
   RedrawAll(shell);
   shell.usedFile = path;

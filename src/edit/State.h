@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "edit/ToolMode.h"
+#include "layout/BasePath.h"
 #include "layout/Document.h"
 #include "render/Points.h"
 
@@ -27,6 +28,7 @@ struct ToolState {
   bool Modified = false;        // the layout differs from the file last saved or opened
   bool BaseLoaded = false;      // a base drawing has been read
   std::string LayoutFileName;   // UTF-8 path of the layout file; empty until saved or opened
+  DriveMap Drives;              // where a base path's Windows drive letters lead (set at start-up)
   std::int32_t SaveAsResult = kSaveAsNone;
   bool TransformHandles = false;  // the transform handles are shown
   bool operator==(const ToolState&) const = default;

@@ -41,7 +41,8 @@ inline constexpr std::int32_t kAuxLineCode = 1230;
 // One frame entry.
 struct CLayCount {
   std::int32_t kind = 0;  // kFrameBase, kFrameRect (shape in rects), kFrameCircle (shape in circles)
-  std::string name;       // unique within the sheet; for the base entry the drawing's memo
+  std::string name;       // for the base entry the drawing's memo; the dialogs give unique,
+                          // non-empty names, while a file may hold any (kept as they are)
   double dx = 0, dy = 0;  // placement offset of the drawing, paper mm (dy positive moves down)
   std::int32_t writeGroup = 0;
   std::array<JWWLayerGroupState, 16> groups{};

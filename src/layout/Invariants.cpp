@@ -1,21 +1,14 @@
 #include "layout/Invariants.h"
 
-#include <set>
-#include <string_view>
-
-#include "core/Cp932.h"
 #include "layout/Paper.h"
 
 namespace sw {
 namespace {
 
-std::string Quoted(std::string_view cp932) { return "\"" + Cp932ToUtf8(cp932) + "\""; }
-
 std::string SheetLabel(int s) { return "sheet " + std::to_string(s); }
 
-InvariantBreak Broken(std::string message, InvariantSite site = InvariantSite::Document, int sheet = -1,
-                      int frame = -1) {
-  return InvariantBreak{std::move(message), site, sheet, frame};
+InvariantBreak Broken(std::string message, InvariantSite site = InvariantSite::Document, int sheet = -1) {
+  return InvariantBreak{std::move(message), site, sheet};
 }
 
 std::optional<InvariantBreak> CheckSheet(const CLayMain& sh, int s) {
@@ -42,15 +35,6 @@ std::optional<InvariantBreak> CheckSheet(const CLayMain& sh, int s) {
     return Broken(at + "lines has " + std::to_string(sh.lines.size()) + " entries, lineHigh + 1 is " +
                       std::to_string(static_cast<std::int64_t>(sh.lineHigh) + 1),
                   InvariantSite::Sheet, s);
-  std::set<std::string_view> seen;
-  for (std::size_t j = 1; j < n; ++j) {
-    const std::string& name = sh.frames[j].name;
-    const int fj = static_cast<int>(j);
-    if (name.empty()) return Broken(at + "frame " + std::to_string(j) + " has an empty name", InvariantSite::FrameName, s, fj);
-    if (!seen.insert(name).second)
-      return Broken(at + "frame " + std::to_string(j) + " repeats the frame name " + Quoted(name),
-                    InvariantSite::FrameName, s, fj);
-  }
   return std::nullopt;
 }
 
@@ -70,14 +54,6 @@ std::optional<InvariantBreak> FindBrokenInvariant(const LayoutDocument& doc) {
                   std::to_string(n));
   if (h.currentSheet < 0 || h.currentSheet > h.sheetHigh)
     return Broken("currentSheet " + std::to_string(h.currentSheet) + " is not 0.." + std::to_string(h.sheetHigh));
-  std::set<std::string_view> seen;
-  for (std::size_t s = 0; s < n; ++s) {
-    const std::string& name = h.sheetNames[s];
-    const int si = static_cast<int>(s);
-    if (name.empty()) return Broken(SheetLabel(si) + " has an empty name", InvariantSite::SheetName, si);
-    if (!seen.insert(name).second)
-      return Broken(SheetLabel(si) + " repeats the sheet name " + Quoted(name), InvariantSite::SheetName, si);
-  }
   for (std::size_t s = 0; s < n; ++s)
     if (auto b = CheckSheet(doc.Sheets[s], static_cast<int>(s))) return b;
   return std::nullopt;

@@ -8,7 +8,9 @@
 
 #include "core/Result.h"
 #include "jww/Drawing.h"
+#include "layout/BasePath.h"
 #include "layout/Document.h"
+#include "layout/SwtFormat.h"
 
 namespace sw {
 
@@ -28,13 +30,16 @@ struct LayoutLoadFailure {
   Error error;
 };
 
-// Reads the layout file at `path` (LoadLayout), then the base drawing it
-// names (ReadJWWFile), each into a fresh value; `doc` and `drawing` are
-// replaced only when both were read. On failure neither is touched and the
+// Reads the layout file at `path` (LoadLayout, Windows drive paths through
+// `drives`), then the base drawing it names (ReadJWWFile), each into a fresh
+// value; `doc` and `drawing` are replaced only when both were read, and only
+// then is `notes` (when given) filled. On failure neither is touched and the
 // failure names the step and the file. A layout with no base path fails
 // with "the layout names no base drawing"; a base path where no file exists
-// fails with the reader's error for the missing file.
-std::optional<LayoutLoadFailure> LoadLayoutWithBase(const std::filesystem::path& path,
-                                                    LayoutDocument& doc, JWWDrawing& drawing);
+// fails with the reader's error for the missing file, and one whose drive
+// leads nowhere here (IsForeignDrivePath) as missing too, without a read.
+std::optional<LayoutLoadFailure> LoadLayoutWithBase(const std::filesystem::path& path, LayoutDocument& doc,
+                                                    JWWDrawing& drawing, const DriveMap& drives = {},
+                                                    SwtLoadNotes* notes = nullptr);
 
 }  // namespace sw

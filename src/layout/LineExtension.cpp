@@ -1,9 +1,5 @@
 #include "layout/LineExtension.h"
 
-#include <algorithm>
-#include <cmath>
-#include <utility>
-
 #include "layout/Paper.h"
 
 namespace sw {
@@ -14,11 +10,6 @@ LineRect PaperRect(std::int32_t paperIndex) {
 }
 
 namespace {
-
-LineEnds ByX(PaperPoint a, PaperPoint b) {
-  if (b.x < a.x) std::swap(a, b);
-  return {a, b};
-}
 
 // Point of the line through p with direction (dx, dy) at x (dx != 0).
 PaperPoint AtX(PaperPoint p, double dx, double dy, double x) { return {x, p.y + (x - p.x) * dy / dx}; }
@@ -32,30 +23,11 @@ LineEnds ExtendLineToRect(PaperPoint p, PaperPoint q, const LineRect& r) {
   if (p.y == q.y) return {{r.left, p.y}, {r.right, p.y}};
   const double dx = q.x - p.x;
   const double dy = q.y - p.y;
-
-  // The x range of the line inside the horizontal band bottom..top, cut to
-  // left..right. A non-empty range means the line crosses the rectangle.
-  const PaperPoint atTop = AtY(p, dx, dy, r.top);
-  const PaperPoint atBottom = AtY(p, dx, dy, r.bottom);
-  const double bandLo = std::min(atTop.x, atBottom.x);
-  const double bandHi = std::max(atTop.x, atBottom.x);
-  if (bandLo <= r.right && bandHi >= r.left) {
-    auto end = [&](bool low) {
-      const bool onVertical = low ? bandLo <= r.left : bandHi >= r.right;
-      if (onVertical) return AtX(p, dx, dy, low ? r.left : r.right);
-      const bool topEnd = (atTop.x < atBottom.x) == low;
-      return topEnd ? atTop : atBottom;
-    };
-    return ByX(end(true), end(false));
-  }
-
-  // The line misses the rectangle: cut it by the pair of sides it runs
-  // towards most.
-  const double width = r.right - r.left;
-  const double height = r.top - r.bottom;
-  if (std::fabs(dy) * width <= std::fabs(dx) * height)
-    return ByX(AtX(p, dx, dy, r.left), AtX(p, dx, dy, r.right));
-  return ByX(atTop, atBottom);
+  // Where the line, going from p towards q, meets the far vertical side: on
+  // that side (corners included) it leaves through the vertical pair.
+  const PaperPoint exit = AtX(p, dx, dy, dx > 0 ? r.right : r.left);
+  if (exit.y >= r.bottom && exit.y <= r.top) return {AtX(p, dx, dy, r.left), AtX(p, dx, dy, r.right)};
+  return {AtY(p, dx, dy, r.top), AtY(p, dx, dy, r.bottom)};
 }
 
 }  // namespace sw

@@ -22,15 +22,18 @@ struct LineEnds {
 };
 
 // Moves the two points of a line along the infinite line through them onto
-// the boundary of `r`:
+// the sides of `r`, the way the Windows program stores auxiliary lines:
 //  - a vertical line (p.x == q.x) runs from (x, top) to (x, bottom);
 //  - a horizontal line (p.y == q.y) from (left, y) to (right, y);
-//  - any other line that crosses r becomes the part of it inside r, both
-//    ends on the boundary, ordered by increasing x; a coordinate that lies
-//    on a side is that side's value exactly;
-//  - any other line that misses r is cut by the two vertical sides when it
-//    is no steeper than r's diagonal, else by the two horizontal sides
-//    (ordered by increasing x).
+//  - any other line is cut by one pair of opposite sides: the pair the line
+//    leaves through going from p towards q. It is the vertical pair when the
+//    line meets the vertical side ahead (right when q lies right of p, else
+//    left) within top..bottom, corners included, and the horizontal pair
+//    otherwise (also for a line that misses `r`). The ends are (left, y) and
+//    (right, y), or (x, top) and (x, bottom), in that order. A line that cuts
+//    across a corner thus has one end on the far side of the pair, outside
+//    `r`, rather than on the adjacent side: the same line, stored as that
+//    program stores it.
 // Two equal points count as a vertical line.
 LineEnds ExtendLineToRect(PaperPoint p, PaperPoint q, const LineRect& r);
 

@@ -4,6 +4,7 @@
 
 #include "core/ByteReader.h"
 #include "layout/Invariants.h"
+#include "layout/Paper.h"
 #include "layout/SwtFormat.h"
 #include "layout/SwtTags.h"
 
@@ -14,8 +15,14 @@ class SwtReader {
  public:
   explicit SwtReader(std::span<const std::uint8_t> data) : r_(data) {}
 
-  Result<LayoutDocument> run() {
+  Result<LayoutDocument> run(SwtLoadNotes* notes) {
     if (!document()) return *error_;
+    // A paper the program has no sheet for is shown on A1, as opening a
+    // drawing with a larger paper does; the caller says so.
+    if (!IsDocumentPaper(doc_.PaperIndex)) {
+      if (notes) notes->replacedPaper = doc_.PaperIndex;
+      doc_.PaperIndex = kReplacementPaper;
+    }
     if (auto broken = FindBrokenInvariant(doc_)) return MakeError(broken->message, siteOffset(*broken));
     return std::move(doc_);
   }
@@ -67,9 +74,8 @@ class SwtReader {
     return g;
   }
 
-  bool frame(CLayCount& f, const std::string& what, std::size_t& nameOffset) {
+  bool frame(CLayCount& f, const std::string& what) {
     f.kind = r_.i32();
-    nameOffset = r_.offset();
     if (!ok(what) || !string(f.name, what + " name")) return false;
     f.dx = r_.f64();
     f.dy = r_.f64();
@@ -98,9 +104,8 @@ class SwtReader {
                                   std::to_string(sh.frameHigh));
     const auto count = static_cast<std::size_t>(n);
     sh.frames.resize(count);
-    frameNameOffsets_.emplace_back(count, 0);
     for (std::size_t j = 0; j < count; ++j)
-      if (!frame(sh.frames[j], at + ", frame " + std::to_string(j), frameNameOffsets_.back()[j])) return false;
+      if (!frame(sh.frames[j], at + ", frame " + std::to_string(j))) return false;
 
     sh.circles.resize(count);
     const bool circles = r_.tag(kSwtCircleTag);
@@ -176,10 +181,8 @@ class SwtReader {
       return false;
     const auto count = static_cast<std::size_t>(n);
     h.sheetNames.assign(count, {});
-    for (std::size_t s = 0; s < count; ++s) {
-      sheetNameOffsets_.push_back(r_.offset());
+    for (std::size_t s = 0; s < count; ++s)
       if (!string(h.sheetNames[s], "name of sheet " + std::to_string(s))) return false;
-    }
     const std::size_t currentAt = r_.offset();
     h.currentSheet = r_.i32();
     if (!ok("current sheet")) return false;
@@ -201,9 +204,7 @@ class SwtReader {
     const auto s = static_cast<std::size_t>(b.sheet);
     switch (b.site) {
       case InvariantSite::Paper: return at(paperOffset_);
-      case InvariantSite::SheetName: return at(sheetNameOffsets_[s]);
       case InvariantSite::Sheet: return at(sheetOffsets_[s]);
-      case InvariantSite::FrameName: return at(frameNameOffsets_[s][static_cast<std::size_t>(b.frame)]);
       case InvariantSite::Document: break;
     }
     return -1;
@@ -213,13 +214,14 @@ class SwtReader {
   LayoutDocument doc_;
   std::optional<Error> error_;
   std::size_t paperOffset_ = 0;
-  std::vector<std::size_t> sheetNameOffsets_;
   std::vector<std::size_t> sheetOffsets_;
-  std::vector<std::vector<std::size_t>> frameNameOffsets_;
 };
 
 }  // namespace
 
-Result<LayoutDocument> DecodeSwt(std::span<const std::uint8_t> data) { return SwtReader(data).run(); }
+Result<LayoutDocument> DecodeSwt(std::span<const std::uint8_t> data, SwtLoadNotes* notes) {
+  if (notes) *notes = SwtLoadNotes{};
+  return SwtReader(data).run(notes);
+}
 
 }  // namespace sw

@@ -47,23 +47,63 @@ void Move(const Placement& p, double& X, double& Y) {
   }
 }
 
-// An arc (or the arc of a circle solid) under the placement. A circle under
-// a uniform positive scale turns by its start angle, as its outline does not
-// depend on the tilt. Otherwise the exact image of the ellipse is taken: a
-// mirror (a negative scale) reflects the start and tilt, a non-uniform
-// scale changes the flatness (exact for an untilted ellipse), and a rotation
-// turns the tilt, since the start angle is measured from the tilted axis.
+// The image of an ellipse under a linear map M (2 x 2, row major), as the
+// parameters of an ellipse record: M = Rot(phi) * diag(big, small) * Rot(theta)
+// (the singular values, `small` negative when M mirrors), so a point at
+// parametric angle t lands at angle t + theta of the image turned by phi,
+// or at -(t + theta) when M mirrors.
+struct EllipseImage {
+  double phi = 0, theta = 0, big = 0, small = 0;
+};
+
+EllipseImage Decompose(double a, double b, double c, double d) {
+  const double e = (a + d) / 2, f = (a - d) / 2, g = (c + b) / 2, h = (c - b) / 2;
+  const double q = std::hypot(e, h), w = std::hypot(f, g);
+  const double a1 = std::atan2(g, f), a2 = std::atan2(h, e);
+  return EllipseImage{(a2 + a1) / 2, (a2 - a1) / 2, q + w, q - w};
+}
+
+// An arc (or the arc of a circle solid) under the placement: the exact image
+// of its ellipse, a choice beyond the plain rule (which only moves the
+// centre, turns the start angle and scales the radius by sx, and so draws
+// every block member as the circle or ellipse it was). Under a similarity
+// (|sx| == |sy|: turns, uniform scales, mirrors) the record changes as the
+// plain rule says, with a mirror reflecting start and tilt, so a circle
+// stays a circle drawn the same way; under unequal scales a circle becomes
+// an ellipse and any ellipse, tilted or not, takes its exact image (new
+// axes, tilt and parametric angles). The tilt turns with the block, so an
+// ellipse in a turned block turns too.
 void MoveArc(const Placement& p, double& cx, double& cy, double& radius, double& flatness,
              double& start, double sweep, double& tilt) {
   Move(p, cx, cy);
+  const double ax = std::fabs(p.sx), ay = std::fabs(p.sy);
+  if (ax != ay) {
+    // M = Rot(r) * diag(sx, sy) * Rot(tilt) * diag(radius, radius * flatness).
+    const double ct = std::cos(tilt), st = std::sin(tilt);
+    const double r1 = radius, r2 = radius * flatness;
+    const double m00 = p.sx * ct * r1, m01 = -p.sx * st * r2;
+    const double m10 = p.sy * st * r1, m11 = p.sy * ct * r2;
+    const double a = p.cosR * m00 - p.sinR * m10, b = p.cosR * m01 - p.sinR * m11;
+    const double c = p.sinR * m00 + p.cosR * m10, d = p.sinR * m01 + p.cosR * m11;
+    const EllipseImage im = Decompose(a, b, c, d);
+    if (!(im.big > 0)) {
+      radius = 0;
+      return;
+    }
+    radius = im.big;
+    flatness = std::fabs(im.small) / im.big;
+    tilt = im.phi;
+    // The arc keeps its points: [start, start + sweep] maps onto
+    // [start + theta, ...], or, mirrored, onto the same range read backwards.
+    start = im.small >= 0 ? start + im.theta : -start - im.theta - sweep;
+    return;
+  }
   const bool plainCircle = flatness == 1 && p.sx == p.sy && p.sx > 0;
   if (plainCircle) {
     if (p.r != 0) start += p.r;
     if (p.sx != 1) radius *= p.sx;
     return;
   }
-  const double ax = std::fabs(p.sx), ay = std::fabs(p.sy);
-  if (ax != 0) flatness *= ay / ax;
   radius *= ax;
   const bool mirrorX = p.sx < 0, mirrorY = p.sy < 0;
   if (mirrorX != mirrorY) {
@@ -82,6 +122,9 @@ bool IsCircleSolid(const CDataSolid& s) {
          s.head.penStyle == 111;
 }
 
+// A circle solid keeps an arc in its corners; it moves as that arc does
+// (MoveArc), exact under unequal scales as arcs are, rather than as four
+// corner points, which would scatter its radius, flatness and angles.
 void MoveSolid(const Placement& p, CDataSolid& s) {
   if (!IsCircleSolid(s)) {
     Move(p, s.x1, s.y1);
@@ -182,7 +225,12 @@ void DrawInsert(const DrawContext& ctx, Canvas& canvas, const TJWWBlockList& blo
       case 6: {
         CDataBlock nested = std::get<CDataBlock>(*m);
         Move(p, nested.x, nested.y);
-        // A mirror reverses the sense of the nested insert's own rotation.
+        // A mirror reverses the sense of the nested insert's own rotation: a
+        // choice beyond the plain rule (which adds the angles), so that a
+        // turned block inside a mirrored one is its mirror image. Exact for
+        // every outer block of equal scales; under unequal outer scales a
+        // turned nested insert would need a shear no insert record holds,
+        // and takes these composed values.
         const bool mirrored = (p.sx < 0) != (p.sy < 0);
         nested.angle = mirrored ? p.r - nested.angle : nested.angle + p.r;
         nested.scaleX *= p.sx;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <string>
+#include <vector>
 
 #include "geometry/ArcBezier.h"
 #include "render/DrawStroke.h"
@@ -152,6 +154,67 @@ bool Prepare(const DrawContext& ctx, Canvas& canvas, const CDataEnko& arc, bool 
   return true;
 }
 
+// A random line (line types 11..15) along every figure of a flattened
+// path, as a straight line of the type is drawn: the figure is walked by its
+// length in steps of the unit, each vertex moved the amplitude to one side
+// of the curve or the other as the type's bits say; a figure shorter than
+// two steps is drawn as it is.
+void StrokePathRandom(Canvas& canvas, const TPath& flat, double unit, double amplitude, const std::string& bits) {
+  const std::vector<IntPoint>& pts = flat.Points();
+  const std::vector<std::uint8_t>& types = flat.Types();
+  auto strokeFigure = [&](std::vector<PixelPoint> fig) {
+    if (fig.size() < 2) return;
+    double length = 0;
+    for (std::size_t i = 1; i < fig.size(); ++i)
+      length += std::hypot(double(fig[i].x) - fig[i - 1].x, double(fig[i].y) - fig[i - 1].y);
+    const double pitch = RoundAway(unit), a = RoundAway(amplitude);
+    if (!(unit > 0) || !std::isfinite(unit) || !std::isfinite(amplitude) || !(pitch > 0) ||
+        std::trunc(length / pitch) < 2) {
+      canvas.Polyline(fig);
+      return;
+    }
+    const int n = static_cast<int>(std::trunc(length / pitch));
+    std::vector<PixelPoint> out;
+    out.reserve(static_cast<std::size_t>(n) + 1);
+    out.push_back(fig.front());
+    std::size_t seg = 1;
+    double before = 0;  // length of the figure before segment `seg`
+    for (int i = 1; i <= n - 1; ++i) {
+      const double at = i * pitch;
+      double dx = 0, dy = 0, len = 0;
+      for (; seg < fig.size(); ++seg) {
+        dx = double(fig[seg].x) - fig[seg - 1].x;
+        dy = double(fig[seg].y) - fig[seg - 1].y;
+        len = std::hypot(dx, dy);
+        if (before + len >= at) break;
+        before += len;
+      }
+      if (seg >= fig.size() || len <= 0) break;
+      const double c = dx / len, s = dy / len, u = at - before;
+      const std::size_t k = static_cast<std::size_t>((i - 1) % 32);
+      const double side = (k < bits.size() && bits[k] == '1') ? 1.0 : -1.0;
+      out.push_back(PixelPoint{RoundAway(fig[seg - 1].x + u * c - side * s * a),
+                               RoundAway(fig[seg - 1].y + u * s + side * c * a)});
+    }
+    out.push_back(fig.back());
+    canvas.Polyline(out);
+  };
+  std::vector<PixelPoint> figure;
+  for (std::size_t i = 0; i < pts.size(); ++i) {
+    if (types[i] == kPtMoveTo && !figure.empty()) {
+      strokeFigure(std::move(figure));
+      figure.clear();
+    }
+    figure.push_back(PixelPoint{pts[i].x, pts[i].y});
+    if ((types[i] & kPtCloseFigure) != 0 && types[i] != kPtMoveTo) {
+      figure.push_back(figure.front());
+      strokeFigure(std::move(figure));
+      figure.clear();
+    }
+  }
+  strokeFigure(std::move(figure));
+}
+
 void Draw(const DrawContext& ctx, Canvas& canvas, const CDataEnko& arc, bool fill, int kind,
           double innerRadius) {
   const bool fillArea = fill && kind != kCircleCircumference;
@@ -159,22 +222,31 @@ void Draw(const DrawContext& ctx, Canvas& canvas, const CDataEnko& arc, bool fil
   ArcPixels px;
   if (!Prepare(ctx, canvas, arc, fillArea, pen, px)) return;
 
+  // Line types as lines have them: 31 solid, 11..15 random, the others up
+  // to 64 dashed with their pattern (an empty one strokes solid), beyond
+  // 64 nothing.
   const int t = arc.head.penStyle;
-  if (t >= 10 || OutOfSight(ctx, arc, pen.width)) return;
-  const bool dashed = t >= 2;
+  if (t < 0 || t > 64 || OutOfSight(ctx, arc, pen.width)) return;
+  const bool random = t >= 11 && t <= 15;
+  const bool dashed = t >= 2 && t != 31 && !random;
   const StyleTables& st = *ctx.pen.styles;
   const DashPattern& pattern = ctx.pen.printing ? st.PrintPattern[static_cast<std::size_t>(t)]
                                                 : st.ScreenPattern[static_cast<std::size_t>(t)];
+  auto strokeRandom = [&](const TPath& flat) {
+    const std::size_t i = static_cast<std::size_t>(t);
+    StrokePathRandom(canvas, flat, ctx.pen.printing ? st.PrintUnit[i] : st.ScreenUnit[i],
+                     ctx.pen.printing ? st.PrintAmplitude[i] : st.ScreenAmplitude[i], st.LineTypeBits[i]);
+  };
 
   const bool shape = fillArea && kind >= kCircleSegment && kind <= kCircleRingEvenWidth;
   if (!shape && arc.fullCircle != 0 && arc.tiltAngle == 0) {
-    if (!dashed) {
+    if (!dashed && !random) {
       canvas.Ellipse(px.box);
     } else {
       TPath path;
       EllipsePath(path, px.box.left, px.box.top, px.box.right, px.box.bottom);
-      StrokePathDashed(canvas, path.Flattened(), pattern, pen.color, pen.width, true,
-                       Surface(ctx, pen.width));
+      if (random) strokeRandom(path.Flattened());
+      else StrokePathDashed(canvas, path.Flattened(), pattern, pen.color, pen.width, true, Surface(ctx, pen.width));
     }
     return;
   }
@@ -193,7 +265,9 @@ void Draw(const DrawContext& ctx, Canvas& canvas, const CDataEnko& arc, bool fil
     }
   }
   const TPath flat = ShapeOutline(arc, px, kind, ratioX, ratioY).Flattened();
-  if (dashed) {
+  if (random) {
+    strokeRandom(flat);
+  } else if (dashed) {
     StrokePathDashed(canvas, flat, pattern, pen.color, pen.width, true, Surface(ctx, pen.width));
   } else if (fillArea) {
     FillPath(canvas, flat);

@@ -21,6 +21,12 @@ int CircleKind(const CDataSolid& s) {
       return kCircleNone;
     case 105: return kCircleRing;
     case 106: return kCircleRingEvenWidth;
+    // Line type 111 is Jw_cad's circumference solid: the curve itself, in
+    // the solid's colour (how an arc gets a colour of its own), and k only
+    // tells the arc (0) from the whole circle (100). Unlike the shapes of
+    // 101, 105 and 106 it carries no closing edge and no inner radius, so
+    // there is no area to fill: it is stroked, where the plain rule would
+    // fill every circle solid.
     case 111: return kCircleCircumference;
     default: return kCircleNone;
   }

@@ -21,7 +21,8 @@ namespace sw {
 // not drawn); 105 is a ring part whose inner arc, of radius k, has the same
 // flatness, 106 one whose band is equally wide on both axes, either a full
 // ring when the arc angle is a whole turn; 111 is the curve itself, the
-// whole circle when k is 100, stroked in the solid's colour.
+// whole circle when k is 100, stroked in the solid's colour and not filled
+// (Jw_cad's circumference solid has no area; see DrawSolid.cpp).
 void DrawSolid(const DrawContext& ctx, Canvas& canvas, const CDataSolid& solid);
 
 }  // namespace sw

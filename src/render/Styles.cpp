@@ -173,6 +173,21 @@ void ApplyDrawingTables(StyleTables& st, const JWWHead& head) {
   }
 }
 
+namespace {
+
+// The grey of display-only layers, of colour 12 and of the backdrop. On
+// paper it is the printer's grey ("PrCol12", PrintGreyColor), not the
+// screen's: a choice beyond the plain rule, which names one grey for both,
+// so that printed grey follows Jw_cad's printer colours as every printed pen
+// colour does (a light screen grey may vanish on paper, a dark one print as
+// black).
+std::uint32_t Grey(const PenContext& ctx) {
+  const StyleTables& st = *ctx.styles;
+  return ctx.printing ? st.PrintGreyColor : st.GreyColor;
+}
+
+}  // namespace
+
 bool IsGreyLayer(const PenContext& ctx, const JWWEntityHead& head) {
   if (!ctx.groups || head.layerGroup > 15 || head.layer > 15) return false;
   const JWWLayerGroupState& g = (*ctx.groups)[head.layerGroup];
@@ -190,8 +205,7 @@ void SelectEntityPen(const PenContext& ctx, const JWWEntityHead& head, EntityPen
   } else if (c > 100 && c - 100 < static_cast<int>(st.SxfColor.size())) {
     pen.color = st.SxfColor[static_cast<std::size_t>(c - 100)];
   }
-  const std::uint32_t grey = ctx.printing ? st.PrintGreyColor : st.GreyColor;
-  if (IsGreyLayer(ctx, head) || ctx.backdrop) pen.color = grey;
+  if (IsGreyLayer(ctx, head) || ctx.backdrop) pen.color = Grey(ctx);
 }
 
 bool IsEntityVisible(const PenContext& ctx, const JWWEntityHead& head) {
@@ -205,8 +219,7 @@ bool IsEntityVisible(const PenContext& ctx, const JWWEntityHead& head) {
 // whose pen Jw_cad's settings name. Numbers past the SXF table use pen 1.
 std::uint32_t TextColor(const PenContext& ctx, int n) {
   const StyleTables& st = *ctx.styles;
-  const std::uint32_t grey = ctx.printing ? st.PrintGreyColor : st.GreyColor;
-  if (ctx.backdrop || n == 12) return grey;
+  if (ctx.backdrop || n == 12) return Grey(ctx);
   if (n >= 1 && n <= 9)
     return ctx.printing ? st.PrintPenColor[static_cast<std::size_t>(n)] : st.ScreenPenColor[static_cast<std::size_t>(n)];
   if (n == 10) return st.TextKindColor[10];

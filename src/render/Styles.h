@@ -26,8 +26,8 @@ struct StyleTables {
   std::array<int, 10> PrintPenWidth{};
   std::array<double, 10> PointRadius{};  // pens 1..8
   std::array<std::uint32_t, 257> SxfColor{};  // pen colour c > 100 uses entry c - 100
-  std::uint32_t GreyColor = 0;
-  std::uint32_t PrintGreyColor = 0;
+  std::uint32_t GreyColor = 0;       // screen grey
+  std::uint32_t PrintGreyColor = 0;  // printed grey ("PrCol12"), used in its place when printing
   std::uint32_t BackgroundColor = 0;
   std::uint32_t ZoomFrameColor = 0;
   std::uint32_t LayoutColor = 0;
@@ -90,13 +90,16 @@ struct EntityPen {
 
 // Selects the pen for an entity into `pen` (which keeps its colour for pen
 // colours 0 and 10..100, and its style for line types other than 1 and 31..62).
+// Display-only layers and the backdrop take the grey, the printer's when
+// printing.
 void SelectEntityPen(const PenContext& ctx, const JWWEntityHead& head, EntityPen& pen);
 // True for the base drawing; otherwise when the entity's group and layer are
 // both shown in the frame being drawn.
 bool IsEntityVisible(const PenContext& ctx, const JWWEntityHead& head);
 // True when the entity's group or layer is display-only (state 1) in the frame.
 bool IsGreyLayer(const PenContext& ctx, const JWWEntityHead& head);
-// The colour of text colour number n.
+// The colour of text colour number n (12 and the backdrop: the grey, the
+// printer's when printing).
 std::uint32_t TextColor(const PenContext& ctx, int n);
 
 }  // namespace sw

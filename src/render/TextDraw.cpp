@@ -87,6 +87,9 @@ void DrawTextOutline(const DrawContext& ctx, Canvas& canvas, const JWWEntityHead
 }
 
 void DrawText(const DrawContext& ctx, Canvas& canvas, const CDataMoji& text) {
+  // A text on a layer or group hidden in the frame is not drawn, as no other
+  // entity is: the plain rule gives the text routine no visibility test of
+  // its own, which would show a hidden layer's texts alone.
   if (!IsEntityVisible(ctx.pen, text.head)) return;
   const TextBox box = MakeTextBox(text.x1, text.y1, text.x2, text.y2, text.sizeY, text.angle);
   if (TextBoxCulled(ctx, box)) return;

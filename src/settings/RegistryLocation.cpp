@@ -38,6 +38,12 @@ std::vector<fs::path> JwcadRegistryCandidates(const EnvLookup& env) {
   return out;
 }
 
+fs::path WinePrefix(const EnvLookup& env) {
+  if (auto p = NonEmpty(env, "WINEPREFIX")) return fs::path(*p);
+  if (auto h = NonEmpty(env, "HOME")) return fs::path(*h) / ".wine";
+  return {};
+}
+
 fs::path OwnRegistryPath(const EnvLookup& env) {
   if (auto f = NonEmpty(env, "SHEETWRIGHT_CONFIG")) return fs::path(*f);
   fs::path base;

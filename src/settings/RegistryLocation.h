@@ -26,6 +26,11 @@ EnvLookup ProcessEnvironment();
 // (each only when its variables are set and not empty).
 std::vector<std::filesystem::path> JwcadRegistryCandidates(const EnvLookup& env);
 
+// The Wine prefix that Jw_cad runs in: $WINEPREFIX, else $HOME/.wine (each
+// only when set and not empty); empty when neither is set. Its drive links
+// lead Windows drive paths to folders (layout/BasePath.h, DriveMap).
+std::filesystem::path WinePrefix(const EnvLookup& env);
+
 // The program's own settings file: $SHEETWRIGHT_CONFIG, else
 // $XDG_CONFIG_HOME/Brackenfold/Sheetwright.reg, else
 // $HOME/.config/Brackenfold/Sheetwright.reg. Empty when none can be formed.

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDir>
 #include <QDropEvent>
+#include <QLabel>
 #include <QFile>
 #include <QMimeData>
 #include <QUrl>
@@ -139,6 +141,30 @@ TEST(DesktopFiles, ContentsThatCannotOpenSayWhereTheManualIs) {
   ASSERT_EQ(app.prompts.messages.size(), 1u);
   EXPECT_EQ(app.prompts.messages[0].text,
             std::string(kMsgManualNotOpened) + "\n" + app.form().helpFile().toStdString());
+}
+
+}  // namespace
+}  // namespace sw
+
+namespace sw {
+namespace {
+
+// A long path in status panel 0 loses its middle, not its file name; the
+// tooltip has all of it.
+TEST(DesktopFiles, StatusPanelKeepsTheFileNameOfALongPath) {
+  test::AppScratch scratch;
+  const std::string folder = scratch.file(std::string(120, 'd'));
+  ASSERT_TRUE(QDir().mkpath(QString::fromStdString(folder)));
+  ASSERT_TRUE(QFile::copy(QString::fromStdString(kSampleJww), QString::fromStdString(folder + "/sample.jww")));
+  test::TestApp app(scratch);
+  ASSERT_NE(app.windows, nullptr);
+  app.form().openFile(folder + "/sample.jww");
+  auto* panel = app.form().findChild<QLabel*>("StatusPanel0");
+  ASSERT_NE(panel, nullptr);
+  EXPECT_TRUE(panel->text().endsWith("sample.jww")) << panel->text().toStdString();
+  EXPECT_TRUE(panel->text().contains(QChar(0x2026)));
+  EXPECT_TRUE(panel->text().startsWith("BaseFile-"));
+  EXPECT_EQ(panel->toolTip().toStdString(), "BaseFile-" + folder + "/sample.jww");
 }
 
 }  // namespace

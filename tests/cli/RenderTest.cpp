@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 #include "support/JwwWriter.h"
@@ -118,6 +119,53 @@ TEST(CliRender, BadInputIsReportedAndWritesNothing) {
     EXPECT_FALSE(r.err.empty()) << args[1];
     EXPECT_FALSE(std::filesystem::exists(out)) << args[1];
   }
+}
+
+// The measured layout with its base path field replaced by `field` (short
+// form) and, when given, its paper index replaced by `paper`.
+std::vector<std::uint8_t> Restored(const std::filesystem::path& layout, const std::string& field,
+                                   std::optional<std::int32_t> paper = std::nullopt) {
+  std::ifstream in(layout, std::ios::binary);
+  const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  std::vector<std::uint8_t> out(bytes.begin(), bytes.begin() + 8);
+  out.push_back(static_cast<std::uint8_t>(field.size()));
+  out.insert(out.end(), field.begin(), field.end());
+  out.insert(out.end(), bytes.begin() + 9 + bytes[8], bytes.end());
+  const std::size_t at = 9 + field.size();
+  if (paper)
+    for (int k = 0; k < 4; ++k) out[at + k] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(*paper) >> (8 * k));
+  return out;
+}
+
+// Layouts written by the Windows program: base paths with '\' and on drive
+// Z: (the root without a Wine prefix) show the same sheet as the layout
+// saved here; a paper index of 7 shows the sheet on A1.
+TEST(CliRender, LayoutsFromTheWindowsProgramRender) {
+  TempDir dir;
+  const auto layout = WriteMeasuredLayout(dir);
+  std::filesystem::create_directories(dir / "jw" / "sub");
+  std::filesystem::copy_file(dir / "m.jww", dir / "jw" / "sub" / "m.jww");
+  std::string zPath = "Z:" + (dir / "m.jww").string();
+  for (char& c : zPath)
+    if (c == '/') c = '\\';
+  ASSERT_TRUE(test::WriteBytes(dir / "jw" / "rel.swt", Restored(layout, "sub\\m.jww")));
+  ASSERT_TRUE(test::WriteBytes(dir / "z.swt", Restored(layout, zPath)));
+  ASSERT_TRUE(test::WriteBytes(dir / "a1.swt", Restored(layout, "m.jww", 1)));
+  ASSERT_TRUE(test::WriteBytes(dir / "seven.swt", Restored(layout, "m.jww", 7)));
+
+  auto render = [&](const std::filesystem::path& input) {
+    const auto out = dir / (input.stem().string() + ".png");
+    auto r = RunCommand(Cli(dir, {"render", input.string(), out.string(), "--size", "400x300"}));
+    EXPECT_EQ(r.status, 0) << input << ": " << r.err;
+    return QImage(QString::fromStdString(out.string()));
+  };
+  const QImage saved = render(layout);
+  ASSERT_FALSE(saved.isNull());
+  EXPECT_EQ(render(dir / "jw" / "rel.swt"), saved);
+  EXPECT_EQ(render(dir / "z.swt"), saved);
+  const QImage a1 = render(dir / "a1.swt");
+  EXPECT_NE(a1, saved);
+  EXPECT_EQ(render(dir / "seven.swt"), a1);
 }
 
 TEST(CliRender, PictureHasThePaintBoxSize) {

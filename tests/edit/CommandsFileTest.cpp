@@ -10,7 +10,9 @@
 #include "edit/CommandsTestSupport.h"
 #include "edit/CommandsView.h"
 #include "layout/Operations.h"
+#include "core/Path.h"
 #include "layout/SwtFile.h"
+#include "layout/SwtFormat.h"
 
 namespace sw {
 namespace {
@@ -202,6 +204,69 @@ TEST(SaveAndOpen, GiveBackTheSameDocument) {
   EXPECT_EQ(other.prompts.openDialogs[0].defaultExt, ".SWT");
   EXPECT_TRUE(other.prompts.messages.empty());
 }
+
+// A layout file as the Windows program (or another) writes it: base path
+// field `field` exactly, paper `paper`, otherwise the document after New.
+void WriteForeignLayout(const std::string& swt, const std::string& field, std::int32_t paper) {
+  std::vector<std::uint8_t> bytes = EncodeSwt(LayoutDocument{}, field).value();
+  const std::size_t at = 8 + 1 + field.size();  // short string form
+  for (int k = 0; k < 4; ++k) bytes[at + k] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(paper) >> (8 * k));
+  test::WriteFileBytes(swt, bytes);
+}
+
+#ifndef _WIN32
+TEST(Open, LayoutsFromTheWindowsProgramOpenAndSaveBack) {
+  CommandsScratch dir;
+  // The drawing lies in a Wine prefix's drive C: as jw/sub/plan.jww.
+  const fs::path prefix = dir.path() / "wine";
+  fs::create_directories(prefix / "dosdevices");
+  fs::create_directories(prefix / "drive_c" / "jw" / "sub");
+  fs::create_directory_symlink("../drive_c", prefix / "dosdevices" / "c:");
+  const std::string drawing = dir.file("wine/drive_c/jw/sub/plan.jww");
+  test::WriteCommandsDrawing(drawing);
+  std::string zPath = "Z:" + drawing;
+  for (char& c : zPath)
+    if (c == '/') c = '\\';
+  const struct {
+    const char* what;
+    std::string layout, field;
+    std::int32_t paper;
+    bool wine;
+    const char* status1;
+    const char* paperCaption;
+  } cases[] = {
+      {"relative, '\\'", "wine/drive_c/jw/a.swt", "sub\\plan.jww", 3, false, "", "A-3"},
+      {"relative with '..'", "wine/drive_c/lay/b.swt", "..\\jw\\sub\\plan.jww", 2, false, "", "A-2"},
+      {"Z: without a prefix", "c.swt", zPath, 4, false, "", "A-4"},
+      {"C: through the prefix", "d.swt", "C:\\jw\\sub\\plan.jww", 0, true, "", "A-0"},
+      {"paper index 7", "wine/drive_c/jw/e.swt", "sub\\plan.jww", 7, false, kMsgPaperReplaced, "A-1"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    fs::create_directories(fs::path(dir.file(c.layout)).parent_path());
+    WriteForeignLayout(dir.file(c.layout), c.field, c.paper);
+    LoadedWorkspace w;
+    if (c.wine) w.ws.tool.Drives = DriveMap{prefix};
+    ASSERT_TRUE(OpenLayoutFile(w.ws, w.shell, w.prompts, dir.file(c.layout)));
+    EXPECT_TRUE(w.prompts.messages.empty());
+    EXPECT_EQ(w.shell.status0, "BaseFile-" + Utf8FromPath(fs::canonical(drawing)));
+    EXPECT_EQ(w.shell.status1, c.status1);
+    EXPECT_EQ(w.shell.paperCaption, c.paperCaption);
+    EXPECT_FALSE(w.ws.tool.Modified);
+    ASSERT_TRUE(SaveCommand(w.ws, w.shell, w.prompts));
+    LayoutDocument back;
+    ASSERT_TRUE(LoadLayout(dir.file(c.layout), back));
+    EXPECT_EQ(back, w.ws.document);
+  }
+
+  // A drive that leads nowhere here: the drawing is missing, named as stored.
+  WriteForeignLayout(dir.file("f.swt"), "C:\\jw\\sub\\plan.jww", 1);
+  LoadedWorkspace w;
+  ASSERT_FALSE(OpenLayoutFile(w.ws, w.shell, w.prompts, dir.file("f.swt")));
+  ASSERT_EQ(w.prompts.messages.size(), 1u);
+  EXPECT_EQ(w.prompts.messages[0].text, "元JWWファイルが見つかりません。\nC:\\jw\\sub\\plan.jww");
+}
+#endif
 
 TEST(Save, WritesOverTheLayoutFileAndReportsIt) {
   CommandsScratch dir;

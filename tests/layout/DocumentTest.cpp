@@ -216,6 +216,19 @@ TEST(OpenBaseDrawing, FixtureDrawingIsAdopted) {
   EXPECT_EQ(doc.Sheets[0].frames[0].name, drawing.head.memo);
 }
 
+// Two sheets, the second current with frames "f1" and "f2" and a line.
+LayoutDocument TwoSheetsWithFrames() {
+  LayoutDocument d;
+  d.head.sheetHigh = 1;
+  d.head.sheetNames.push_back("layout2");
+  d.Sheets.push_back(MakeEmptySheet());
+  d.head.currentSheet = 1;
+  EXPECT_TRUE(addFrame(d, kFrameRect, "f1", {0, 0}, {1, 1}).ok());
+  EXPECT_TRUE(addFrame(d, kFrameRect, "f2", {0, 0}, {1, 1}).ok());
+  addLine(d, kAuxLineCode, {0, 0}, {1, 1});
+  return d;
+}
+
 // Every rule of the checker, broken one at a time on a valid document.
 TEST(CheckInvariants, NamesEachBrokenRule) {
   const struct {
@@ -230,8 +243,6 @@ TEST(CheckInvariants, NamesEachBrokenRule) {
       {"sheets too short", [](LayoutDocument& d) { d.Sheets.pop_back(); }, "Sheets"},
       {"current sheet high", [](LayoutDocument& d) { d.head.currentSheet = 2; }, "currentSheet"},
       {"current sheet negative", [](LayoutDocument& d) { d.head.currentSheet = -1; }, "currentSheet"},
-      {"empty sheet name", [](LayoutDocument& d) { d.head.sheetNames[1] = ""; }, "empty name"},
-      {"repeated sheet name", [](LayoutDocument& d) { d.head.sheetNames[1] = "layout1"; }, "layout1"},
       {"negative frameHigh", [](LayoutDocument& d) { d.Sheets[1].frameHigh = -1; }, "frameHigh"},
       {"frames short", [](LayoutDocument& d) { d.Sheets[1].frames.pop_back(); }, "frames"},
       {"circles short", [](LayoutDocument& d) { d.Sheets[1].circles.pop_back(); }, "circles"},
@@ -241,17 +252,8 @@ TEST(CheckInvariants, NamesEachBrokenRule) {
       {"selected frame negative", [](LayoutDocument& d) { d.Sheets[1].selectedFrame = -1; }, "selectedFrame"},
       {"negative lineHigh", [](LayoutDocument& d) { d.Sheets[1].lineHigh = -1; }, "lineHigh"},
       {"lines short", [](LayoutDocument& d) { d.Sheets[1].lines.pop_back(); }, "lines"},
-      {"empty frame name", [](LayoutDocument& d) { d.Sheets[1].frames[2].name = ""; }, "frame 2 has an empty name"},
-      {"repeated frame name", [](LayoutDocument& d) { d.Sheets[1].frames[2].name = "f1"; }, "\"f1\""},
   };
-  LayoutDocument valid;
-  valid.head.sheetHigh = 1;
-  valid.head.sheetNames.push_back("layout2");
-  valid.Sheets.push_back(MakeEmptySheet());
-  valid.head.currentSheet = 1;
-  ASSERT_TRUE(addFrame(valid, kFrameRect, "f1", {0, 0}, {1, 1}).ok());
-  ASSERT_TRUE(addFrame(valid, kFrameRect, "f2", {0, 0}, {1, 1}).ok());
-  addLine(valid, kAuxLineCode, {0, 0}, {1, 1});
+  const LayoutDocument valid = TwoSheetsWithFrames();
   ASSERT_TRUE(CheckInvariants(valid).ok());
   for (const auto& c : cases) {
     LayoutDocument d = valid;
@@ -259,6 +261,25 @@ TEST(CheckInvariants, NamesEachBrokenRule) {
     const Status s = CheckInvariants(d);
     ASSERT_FALSE(s.ok()) << c.rule;
     EXPECT_NE(s.error().message.find(c.mentions), std::string::npos) << c.rule << ": " << s.error().message;
+  }
+}
+
+// Names are the user's and the file's: any of them keeps the document sound
+// (only the dialogs refuse an empty or taken name).
+TEST(CheckInvariants, NamesOfAnyKindAreKept) {
+  const struct {
+    const char* what;
+    std::function<void(LayoutDocument&)> name;
+  } cases[] = {
+      {"empty sheet name", [](LayoutDocument& d) { d.head.sheetNames[1] = ""; }},
+      {"repeated sheet name", [](LayoutDocument& d) { d.head.sheetNames[1] = "layout1"; }},
+      {"empty frame name", [](LayoutDocument& d) { d.Sheets[1].frames[2].name = ""; }},
+      {"repeated frame name", [](LayoutDocument& d) { d.Sheets[1].frames[2].name = "f1"; }},
+  };
+  for (const auto& c : cases) {
+    LayoutDocument d = TwoSheetsWithFrames();
+    c.name(d);
+    EXPECT_TRUE(CheckInvariants(d).ok()) << c.what;
   }
 }
 

@@ -21,12 +21,14 @@ using test::WriteBytes;
 std::string Cp932Of(const fs::path& p) { return Cp932FromNativePath(p).value(); }
 
 // The base path field as stored in a saved file (short strings only).
-std::string StoredBasePath(const fs::path& swt) {
+std::string BasePathField(const fs::path& swt) {
   const auto bytes = ReadBytes(swt);
   return std::string(bytes.begin() + 9, bytes.begin() + 9 + bytes.at(8));
 }
 
-TEST(BasePath, StoredRelativeToTheLayoutFolderAndResolvedBack) {
+// Stored relative to the layout's folder with '\' between the names, as the
+// Windows program writes them, and resolved back.
+TEST(BasePath, StoredRelativeWithBackslashesAndResolvedBack) {
   ScratchDir dir;
   const fs::path root = dir.path();
   const struct {
@@ -35,28 +37,49 @@ TEST(BasePath, StoredRelativeToTheLayoutFolderAndResolvedBack) {
     std::string stored;
   } cases[] = {
       {"same folder", root / "a.jww", root / "x.swt", "a.jww"},
-      {"below", root / "draw" / "a.jww", root / "x.swt", "draw/a.jww"},
-      {"beside", root / "draw" / "a.jww", root / "lay" / "x.swt", "../draw/a.jww"},
-      {"above", root / "a.jww", root / "l1" / "l2" / "x.swt", "../../a.jww"},
-      {"CP932 folder", root / "図面" / "表.jww", root / "x.swt", Utf8ToCp932("図面/表.jww")},
+      {"below", root / "draw" / "a.jww", root / "x.swt", "draw\\a.jww"},
+      {"beside", root / "draw" / "a.jww", root / "lay" / "x.swt", "..\\draw\\a.jww"},
+      {"above", root / "a.jww", root / "l1" / "l2" / "x.swt", "..\\..\\a.jww"},
+      // 表 is 0x95 0x5C in CP932: its second byte is no separator.
+      {"CP932 names", root / "図面" / "表.jww", root / "x.swt", Utf8ToCp932("図面\\表.jww")},
   };
   for (const auto& c : cases) {
     const std::string base = Cp932Of(c.base);
-    EXPECT_EQ(RelativeBasePath(base, c.layout), c.stored) << c.what;
+    const Result<std::string> stored = StoredBasePath(base, c.layout);
+    ASSERT_TRUE(stored.ok()) << c.what << ": " << stored.error().message;
+    EXPECT_EQ(stored.value(), c.stored) << c.what;
     EXPECT_EQ(ResolveBasePath(c.stored, c.layout), base) << c.what;
   }
 }
 
+// A stored path takes '\' and '/' alike, on every platform.
+TEST(BasePath, BothSeparatorsResolve) {
+  ScratchDir dir;
+  const fs::path layout = dir.path() / "lay" / "x.swt";
+  const struct {
+    std::string stored;
+    fs::path base;
+  } cases[] = {
+      {"sub\\drawing.jww", dir.path() / "lay" / "sub" / "drawing.jww"},
+      {"sub/drawing.jww", dir.path() / "lay" / "sub" / "drawing.jww"},
+      {"..\\jw\\drawing.jww", dir.path() / "jw" / "drawing.jww"},
+      {"..\\jw/.\\drawing.jww", dir.path() / "jw" / "drawing.jww"},
+      {Utf8ToCp932("表\\ソ.jww"), dir.path() / "lay" / "表" / "ソ.jww"},  // both end in 0x5C
+  };
+  for (const auto& c : cases) EXPECT_EQ(ResolveBasePath(c.stored, layout), Cp932Of(c.base)) << c.stored;
+}
+
 TEST(BasePath, EmptyAndPathsWithoutARelativeFormStayAsTheyAre) {
   const fs::path layout = fs::temp_directory_path() / "x.swt";
-  EXPECT_EQ(RelativeBasePath("", layout), "");
+  EXPECT_EQ(StoredBasePath("", layout).value(), "");
   EXPECT_EQ(ResolveBasePath("", layout), "");
-  // A relative base path has no form relative to an absolute folder.
-  EXPECT_EQ(RelativeBasePath("draw/a.jww", layout), "draw/a.jww");
+  // A relative base path has no form relative to an absolute folder; it is
+  // written as it is, with the program's separator.
+  EXPECT_EQ(StoredBasePath("draw/a.jww", layout).value(), "draw\\a.jww");
   // A stored absolute path is only normalised.
   EXPECT_EQ(ResolveBasePath("/srv/./d/../a.jww", layout), "/srv/a.jww");
 #ifdef _WIN32
-  EXPECT_EQ(RelativeBasePath("D:\\draw\\a.jww", "C:\\lay\\x.swt"), "D:\\draw\\a.jww");
+  EXPECT_EQ(StoredBasePath("D:\\draw\\a.jww", "C:\\lay\\x.swt").value(), "D:\\draw\\a.jww");
   EXPECT_EQ(ResolveBasePath("D:\\draw\\a.jww", "C:\\lay\\x.swt"), "D:\\draw\\a.jww");
 #endif
 }
@@ -66,10 +89,77 @@ TEST(BasePath, RelativeLayoutPathUsesTheCurrentFolder) {
   const fs::path old = fs::current_path();
   fs::current_path(dir.path());
   const std::string base = Cp932Of(dir.path() / "d" / "a.jww");
-  EXPECT_EQ(RelativeBasePath(base, "lay/x.swt"), "../d/a.jww");
+  EXPECT_EQ(StoredBasePath(base, "lay/x.swt").value(), "..\\d\\a.jww");
   EXPECT_EQ(ResolveBasePath("../d/a.jww", "lay/x.swt"), base);
   fs::current_path(old);
 }
+
+#ifndef _WIN32
+// A Linux name may hold a '\' of its own; written between '\' separators it
+// would name another file, so the save is refused.
+TEST(BasePath, NameWithABackslashIsRefused) {
+  ScratchDir dir;
+  const fs::path layout = dir.path() / "x.swt";
+  for (const fs::path& base : {dir.path() / "a\\b.jww", dir.path() / "odd\\dir" / "a.jww"}) {
+    const Result<std::string> stored = StoredBasePath(Cp932Of(base), layout);
+    ASSERT_FALSE(stored.ok()) << base;
+    EXPECT_NE(stored.error().message.find("backslash"), std::string::npos) << stored.error().message;
+  }
+  // Only the relative part counts: the layout's own folder may have one.
+  const fs::path odd = dir.path() / "odd\\folder";
+  EXPECT_EQ(StoredBasePath(Cp932Of(odd / "sub" / "a.jww"), odd / "x.swt").value(), "sub\\a.jww");
+
+  // SaveLayout refuses it and leaves the file that was there.
+  LayoutDocument doc;
+  const fs::path swt = dir.path() / "keep.swt";
+  ASSERT_TRUE(SaveLayout(doc, swt).ok());
+  const auto before = ReadBytes(swt);
+  doc.head.baseFile = Cp932Of(dir.path() / "a\\b.jww");
+  EXPECT_FALSE(SaveLayout(doc, swt).ok());
+  EXPECT_EQ(ReadBytes(swt), before);
+}
+
+// Windows drive paths lead through a Wine prefix's drive links; without a
+// prefix only Z: is known, as the root. A drive that leads nowhere, and a
+// network share, stay as stored, and are written back as they are.
+TEST(BasePath, DrivePathsLeadThroughWineDrives) {
+  ScratchDir dir;
+  const fs::path prefix = dir.path() / "wine";
+  fs::create_directories(prefix / "drive_c" / "jw");
+  fs::create_directories(prefix / "dosdevices");
+  fs::create_directory_symlink("../drive_c", prefix / "dosdevices" / "c:");
+  fs::create_directory_symlink("../nowhere", prefix / "dosdevices" / "d:");  // dangling
+  const fs::path driveC = fs::canonical(prefix / "drive_c");
+  const DriveMap wine{prefix}, none{}, unmade{dir.path() / "never-made"};
+  const fs::path layout = dir.path() / "x.swt";
+  const struct {
+    const char* what;
+    std::string stored;
+    const DriveMap& drives;
+    std::string resolved;
+  } cases[] = {
+      {"C: through its link", "C:\\jw\\drawing.jww", wine, Cp932Of(driveC / "jw" / "drawing.jww")},
+      {"lower case, either separator", "c:/jw\\drawing.jww", wine, Cp932Of(driveC / "jw" / "drawing.jww")},
+      {".. stops at the drive", "C:\\jw\\..\\..\\..\\a.jww", wine, Cp932Of(driveC / "a.jww")},
+      {"dangling link", "D:\\a.jww", wine, "D:\\a.jww"},
+      {"no link", "E:\\a.jww", wine, "E:\\a.jww"},
+      {"Z: without its link in a prefix", "Z:\\srv\\a.jww", wine, "Z:\\srv\\a.jww"},
+      {"Z: without a prefix is the root", "Z:\\srv\\plan.jww", none, "/srv/plan.jww"},
+      {"a prefix never made is none", "Z:\\srv\\plan.jww", unmade, "/srv/plan.jww"},
+      {"C: without a prefix", "C:\\jw\\drawing.jww", none, "C:\\jw\\drawing.jww"},
+      {"drive-relative", "C:jw\\drawing.jww", wine, "C:jw\\drawing.jww"},
+      {"network share", "\\\\server\\share\\a.jww", wine, "\\\\server\\share\\a.jww"},
+  };
+  for (const auto& c : cases) {
+    const std::string got = ResolveBasePath(c.stored, layout, c.drives);
+    EXPECT_EQ(got, c.resolved) << c.what;
+    EXPECT_EQ(IsForeignDrivePath(got), got == c.stored) << c.what;
+    if (got == c.stored) {
+      EXPECT_EQ(StoredBasePath(got, layout).value(), c.stored) << c.what;
+    }
+  }
+}
+#endif
 
 TEST(SwtFile, SavedLayoutOfAnOpenedDrawingLoadsBack) {
   ScratchDir dir;
@@ -81,7 +171,7 @@ TEST(SwtFile, SavedLayoutOfAnOpenedDrawingLoadsBack) {
   const fs::path swt = dir.path() / "lay" / "plan.swt";
   fs::create_directories(swt.parent_path());
   ASSERT_TRUE(SaveLayout(doc, swt).ok());
-  EXPECT_EQ(StoredBasePath(swt), "../draw/base.jww");
+  EXPECT_EQ(BasePathField(swt), "..\\draw\\base.jww");
 
   LayoutDocument back;
   ASSERT_TRUE(LoadLayout(swt, back).ok());

@@ -63,6 +63,7 @@ struct Parts {
   std::string circleTag = "SWTEnko.", rectTag = "SWTShikaku", lineTag = "SWTSen";
   bool circleData = true, rectData = true, lineData = true;
   std::int64_t lineHigh = 1;
+  std::int64_t secondShown = 7;  // not 1: not shown, and written back as 0
   std::int64_t terminator = 0;
   bool withTerminator = true;
 
@@ -78,7 +79,7 @@ struct Parts {
     if (rectData) m.i32(0).f64(0).f64(0).f64(0).f64(0).i32(1200).f64(-10).f64(-5).f64(30).f64(20);
     m.raw(lineTag);
     if (lineData) m.i32(lineHigh).i32(0).f64(0).f64(0).f64(0).f64(0).i32(1230).f64(-1).f64(2).f64(3).f64(4);
-    m.i32(1).i32(7);  // 7 is not 1: not shown
+    m.i32(1).i32(secondShown);
     if (withTerminator) m.u16(static_cast<unsigned>(terminator));
     return m;
   }
@@ -200,20 +201,16 @@ TEST(SwtImage, EveryRejectionNamesItsReasonAndOffset) {
   } cases[] = {
       {"wrong signature", [](Parts& p) { p.signature = "SwtDatX."; }, 0, "signature"},
       {"JWW file", [](Parts& p) { p.signature = "JwwData."; }, 0, "signature"},
-      {"paper 5", [](Parts& p) { p.paper = 5; }, kPaperAt, "PaperIndex"},
-      {"paper -1", [](Parts& p) { p.paper = -1; }, kPaperAt, "PaperIndex"},
       {"negative sheet high", [](Parts& p) { p.sheetHigh = -1; }, kSheetHighAt, "below 0"},
       {"sheet high too big", [](Parts& p) { p.sheetHigh = 1000; }, kSheetHighAt, "claims 1001"},
       {"sheet high huge", [](Parts& p) { p.sheetHigh = 0x7FFFFFFF; }, kSheetHighAt, "claims"},
       {"current sheet 1 of 1", [](Parts& p) { p.current = 1; }, kCurrentAt, "currentSheet 1"},
       {"current sheet -1", [](Parts& p) { p.current = -1; }, kCurrentAt, "currentSheet -1"},
-      {"empty sheet name", [](Parts& p) { p.names = {""}; }, kNameAt, "empty name"},
       {"negative frame high", [](Parts& p) { p.frameHigh = -1; }, kFrameHighAt, "below 0"},
       {"frame high too big", [](Parts& p) { p.frameHigh = 3; }, kFrameHighAt, "claims 4"},
       {"frame high huge", [](Parts& p) { p.frameHigh = 0x7FFFFFFF; }, kFrameHighAt, "claims"},
       {"selected frame 2 of 2", [](Parts& p) { p.selected = 2; }, kSelectedAt, "selectedFrame 2"},
       {"selected frame -1", [](Parts& p) { p.selected = -1; }, kSelectedAt, "selectedFrame -1"},
-      {"empty frame name", [](Parts& p) { p.frameName = ""; }, kFrame1At, "empty name"},
       {"negative line high", [](Parts& p) { p.lineHigh = -1; }, kLineHighAt, "below 0"},
       {"line high too big", [](Parts& p) { p.lineHigh = 2; }, kLineHighAt, "claims 3"},
       {"line high huge", [](Parts& p) { p.lineHigh = 0x7FFFFFFF; }, kLineHighAt, "claims"},
@@ -255,31 +252,74 @@ TEST(SwtImage, RejectsStringsRunningPastTheEnd) {
   }
 }
 
-TEST(SwtImage, RejectsRepeatedNamesAtTheRepeatingName) {
-  Parts sheets;
+// What the format holds, the program takes: names of any kind load as they
+// are and save back byte for byte.
+TEST(SwtImage, EmptyAndRepeatedNamesLoadAndSaveAsStored) {
+  // Images the writer gives back byte for byte: shown flags 1 and 0.
+  Parts sheets, plain, emptySheet, emptyFrame;
+  for (Parts* p : {&sheets, &plain, &emptySheet, &emptyFrame}) p->secondShown = 0;
   sheets.sheetHigh = 1;
   sheets.names = {"a", "a"};
-  Img img = sheets.image();
-  // Append a copy of the sheet record so that the count fits.
-  const Img one = Parts{}.image();
-  img.b.resize(img.size() - 2);
-  img.b.insert(img.b.end(), one.b.begin() + kFrameHighAt, one.b.end());
-  const auto d = DecodeSwt(img.b);
-  ASSERT_FALSE(d.ok());
-  EXPECT_EQ(d.error().offset, static_cast<std::int64_t>(kNameAt + 2)) << Describe(d.error());
-  EXPECT_NE(d.error().message.find("repeats"), std::string::npos);
+  Img twoSheets = sheets.image();
+  // A copy of the sheet record, so that the count fits.
+  const Img one = plain.image();
+  twoSheets.b.resize(twoSheets.size() - 2);
+  twoSheets.b.insert(twoSheets.b.end(), one.b.begin() + kFrameHighAt, one.b.end());
 
-  // Frame 2 named like frame 1.
-  Img frames;
+  Img frames;  // frames 1 and 2 both "F", shapes and the line all zero
   frames.raw("SwtData.").str("").i32(1).i32(0).str("s").i32(0).i32(2).i32(0);
-  frames.frame(0, "m").frame(1, "F");
-  const std::size_t nameAt = frames.size() + 4;
-  frames.frame(2, "F");
-  frames.raw("SWTEnkoX").raw("SWTShikakX").raw("SWTSeX");  // sections skipped
+  frames.frame(0, "m").frame(1, "F").frame(2, "F");
+  frames.raw("SWTEnko.");
+  for (int k = 0; k < 3; ++k) frames.i32(0).f64(0).f64(0).f64(0);
+  frames.raw("SWTShikaku");
+  for (int k = 0; k < 3; ++k) frames.i32(0).f64(0).f64(0).f64(0).f64(0);
+  frames.raw("SWTSen").i32(0).i32(0).f64(0).f64(0).f64(0).f64(0);
   frames.i32(1).i32(1).i32(1).u16(0);
-  const auto f = DecodeSwt(frames.b);
-  ASSERT_FALSE(f.ok());
-  EXPECT_EQ(f.error().offset, static_cast<std::int64_t>(nameAt)) << Describe(f.error());
+
+  emptySheet.names = {""};
+  emptyFrame.frameName = "";
+  const struct {
+    const char* what;
+    Img image;
+  } cases[] = {
+      {"repeated sheet names", twoSheets},
+      {"repeated frame names", frames},
+      {"empty sheet name", emptySheet.image()},
+      {"empty frame name", emptyFrame.image()},
+  };
+  for (const auto& c : cases) {
+    const auto d = DecodeSwt(c.image.b);
+    ASSERT_TRUE(d.ok()) << c.what << ": " << Describe(d.error());
+    const auto again = EncodeSwt(d.value(), "");
+    ASSERT_TRUE(again.ok()) << c.what << ": " << again.error().message;
+    EXPECT_EQ(again.value(), c.image.b) << c.what;
+  }
+}
+
+// A paper the program has no sheet for opens on A1, and the load says which
+// it was; the document then saves A1.
+TEST(SwtImage, PaperOutsideA0ToA4BecomesA1AndIsNoted) {
+  const struct {
+    std::int64_t stored;
+    std::int32_t paper;
+    std::optional<std::int32_t> noted;
+  } cases[] = {
+      {0, 0, std::nullopt}, {4, 4, std::nullopt}, {5, 1, 5},          {7, 1, 7},
+      {14, 1, 14},          {-1, 1, -1},          {0x7FFFFFFF, 1, 0x7FFFFFFF},
+  };
+  for (const auto& c : cases) {
+    Parts p;
+    p.paper = c.stored;
+    SwtLoadNotes notes;
+    notes.replacedPaper = 99;  // overwritten by every decode
+    const auto d = DecodeSwt(p.image().b, &notes);
+    ASSERT_TRUE(d.ok()) << c.stored << ": " << Describe(d.error());
+    EXPECT_EQ(d.value().PaperIndex, c.paper) << c.stored;
+    EXPECT_EQ(notes.replacedPaper, c.noted) << c.stored;
+    LayoutDocument expected = ExpectedOfDefaultParts();
+    expected.PaperIndex = c.paper;
+    EXPECT_EQ(d.value(), expected) << c.stored;
+  }
 }
 
 TEST(SwtImage, SectionWithAnotherTagIsSkippedAndItsListZeroed) {

@@ -69,12 +69,48 @@ TEST(DrawArc, DashedCircle) {
   EXPECT_EQ(w.canvas.GetPen().ends, PenEnds::Round);  // restored
 }
 
-TEST(DrawArc, LineTypesTenAndAboveAreNotDrawn) {
-  for (int style : {10, 11, 15, 64}) {
-    for (bool full : {true, false}) {
-      DrawWorld w;
-      DrawArc(w.Context(), w.canvas, Arc(style, 15, 0, kPi, full), false);
-      EXPECT_TRUE(w.canvas.Calls().empty()) << style;
+// Curves take the line types as lines do: 31 solid, 11..15 random lines
+// along the curve, the others up to 64 dashed with their pattern, none
+// beyond 64.
+TEST(DrawArc, LineTypesAsLinesHaveThem) {
+  struct Case {
+    int style;
+    bool full;
+    const char* drawn;  // "ellipse", "random", "dashed", "solid" or "nothing"
+  };
+  const Case cases[] = {
+      {31, true, "ellipse"}, {31, false, "solid"},  {12, true, "random"}, {12, false, "random"},
+      {20, true, "dashed"},  {20, false, "dashed"}, {65, true, "nothing"}, {-1, false, "nothing"},
+  };
+  for (const Case& c : cases) {
+    DrawWorld w;
+    w.styles.ScreenPattern[20] = {5, 5};
+    w.styles.ScreenUnit[12] = 4;
+    w.styles.ScreenAmplitude[12] = 2;
+    w.styles.LineTypeBits[12] = "10101010101010101010101010101010";
+    DrawArc(w.Context(), w.canvas, Arc(c.style, 15, 0, kPi, c.full), false);
+    const std::string what = c.drawn;
+    const auto polylines = w.canvas.Of(CanvasOp::Polyline);
+    if (what == "nothing") {
+      EXPECT_TRUE(w.canvas.Calls().empty()) << c.style;
+    } else if (what == "ellipse") {
+      EXPECT_EQ(w.canvas.Of(CanvasOp::Ellipse).size(), 1u) << c.style;
+    } else if (what == "dashed") {
+      EXPECT_GE(polylines.size(), 8u) << c.style;
+    } else {
+      ASSERT_EQ(polylines.size(), 1u) << c.style;
+    }
+    if (what == "random") {
+      // Vertices every 4 px along the curve, 2 px off it on either side.
+      const double arcPx = (c.full ? 2 * kPi : kPi) * 30;
+      EXPECT_NEAR(static_cast<double>(polylines[0].points.size()), arcPx / 4, 3) << c.style;
+      int off = 0;
+      for (const PixelPoint& p : polylines[0].points) {
+        const double d = std::hypot(p.x - 220, p.y - 140) - 30;
+        EXPECT_LE(std::fabs(d), 3.5);
+        off += std::fabs(d) >= 1 ? 1 : 0;
+      }
+      EXPECT_GT(off, static_cast<int>(polylines[0].points.size()) / 2) << "most vertices leave the curve";
     }
   }
 }

@@ -175,7 +175,11 @@ TEST(DrawSolid, Rings) {
   EXPECT_FALSE(Contains(even.canvas.Calls()[0].points, {195, 146}));
 }
 
-TEST(DrawSolid, CircumferenceIsStroked) {
+// Line type 111 is Jw_cad's circumference solid: the arc (k 0) or the whole
+// circle (k 100) drawn as a curve in the solid's colour. It has no area, so
+// it is stroked with a clear brush, where the plain rule fills every circle
+// solid.
+TEST(DrawSolid, CircumferenceSolidIsStrokedNotFilled) {
   DrawWorld arc, whole;
   DrawSolid(arc.Context(), arc.canvas, Circle(111, 0));
   DrawSolid(whole.Context(), whole.canvas, Circle(111, 100));
@@ -188,6 +192,7 @@ TEST(DrawSolid, CircumferenceIsStroked) {
   const auto e = whole.canvas.Of(CanvasOp::Ellipse);
   ASSERT_EQ(e.size(), 1u);
   EXPECT_EQ(e[0].brush.style, BrushStyle::Clear);
+  for (const DrawWorld* w : {&arc, &whole}) EXPECT_EQ(w->canvas.Count(CanvasOp::Polygon), 0u);
 }
 
 }  // namespace

@@ -2,8 +2,11 @@
 // in which colours and order, on screen and when printing.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
+#include <utility>
+#include <vector>
 #include <numbers>
 
 #include "core/Cp932.h"
@@ -404,6 +407,118 @@ TEST(DrawBlock, MirroredArcKeepsItsShape) {
       EXPECT_LE(p.x, o.x + 1);  // left of the centre
       EXPECT_LE(p.y, o.y + 1);  // above it
     }
+}
+
+// The exact image of an arc (centre (0, 0), radius 20, flatness f, tilt,
+// parametric start and sweep) under the insert at the origin, as pixels
+// sampled along it.
+std::vector<std::pair<double, double>> ImageOfArc(const PixelPoint& o, double f, double tilt, double start,
+                                                  double sweep, double sx, double sy, double r) {
+  std::vector<std::pair<double, double>> out;
+  const int n = 4000;
+  for (int i = 0; i <= n; ++i) {
+    const double t = start + sweep * i / n;
+    const double u = 20 * std::cos(t), v = 20 * f * std::sin(t);
+    const double X = (std::cos(tilt) * u - std::sin(tilt) * v) * sx;
+    const double Y = (std::sin(tilt) * u + std::cos(tilt) * v) * sy;
+    out.emplace_back(o.x + std::cos(r) * X - std::sin(r) * Y, o.y - (std::sin(r) * X + std::cos(r) * Y));
+  }
+  return out;
+}
+
+double DistanceTo(const std::vector<std::pair<double, double>>& curve, PixelPoint p) {
+  double best = 1e300;
+  for (const auto& [x, y] : curve) best = std::min(best, std::hypot(x - p.x, y - p.y));
+  return best;
+}
+
+// Block members take the exact image of the insert's transform, beyond the
+// plain rule (which moves points, scales radii by sx and adds angles): a
+// circle under unequal scales becomes an ellipse, an ellipse turns with a
+// turned block, a tilted arc under unequal scales and a mirror keeps its
+// points, and a circle solid moves as its arc. Every pixel drawn lies on the
+// exact image, and the image's ends are drawn.
+TEST(DrawBlock, ArcsAndCircleSolidsTakeTheExactImage) {
+  constexpr double kPi = std::numbers::pi, kDeg = kPi / 180;
+  const struct {
+    const char* what;
+    double f, tilt, start, sweep;
+    bool solid;  // a sector circle solid (line type 101, k 0) instead of an arc
+    double sx, sy, r;
+  } cases[] = {
+      {"circle arc, unequal scales", 1, 0, 0, 90 * kDeg, false, 2, 1, 0},
+      {"tilted circle arc, unequal scales", 1, 30 * kDeg, 0, 90 * kDeg, false, 1, 3, 0},
+      {"ellipse arc in a turned block", 0.5, 0, 10 * kDeg, 120 * kDeg, false, 1, 1, 90 * kDeg},
+      {"tilted ellipse, unequal scales, mirrored, turned", 0.6, 20 * kDeg, 10 * kDeg, 200 * kDeg, false, -1.5, 0.7,
+       35 * kDeg},
+      {"backwards sweep, mirrored in y", 0.8, 50 * kDeg, 0, -100 * kDeg, false, 1.2, -2, 0},
+      {"circle solid, unequal scales", 1, 0, 0, 90 * kDeg, true, 2, 1, 0},
+      {"tilted ellipse solid, mirrored, turned", 0.5, 40 * kDeg, 0, 120 * kDeg, true, -1, 2.5, 60 * kDeg},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Blocks b;
+    if (c.solid) {
+      CDataSolid s{MakeHead(0, 0, 10, 101), 0, 0, 20, c.f, c.tilt, c.start, c.sweep, 0, 0x00FF00};
+      b.Define(1, {s});
+    } else {
+      b.Define(1, {CDataEnko{MakeHead(0, 0, 1, 1), 0, 0, 20, c.start, c.sweep, c.tilt, c.f, 0}});
+    }
+    b.Draw(Insert(1, 0, 0, c.sx, c.sy, c.r));
+    const auto calls = b.canvas.Of(c.solid ? CanvasOp::Polygon : CanvasOp::Polyline);
+    ASSERT_EQ(calls.size(), 1u);
+    const PixelPoint o = b.scene.view.PaperOrigin;
+    const auto image = ImageOfArc(o, c.f, c.tilt, c.start, c.sweep, c.sx, c.sy, c.r);
+    std::vector<PixelPoint> onArc = calls[0].points;
+    if (c.solid) {
+      // The sector runs round the arc and back through the centre.
+      EXPECT_NE(std::find(onArc.begin(), onArc.end(), o), onArc.end());
+      std::erase(onArc, o);
+    }
+    for (const PixelPoint& p : onArc) EXPECT_LE(DistanceTo(image, p), 1.5) << p.x << ", " << p.y;
+    const std::pair<double, double> ends[] = {image.front(), image.back()};
+    for (const auto& [x, y] : ends) {
+      double nearest = 1e300;
+      for (const PixelPoint& p : onArc) nearest = std::min(nearest, std::hypot(x - p.x, y - p.y));
+      EXPECT_LE(nearest, 1.5) << x << ", " << y;
+    }
+  }
+
+  // A whole circle under unequal scales is the axis-parallel ellipse.
+  Blocks whole;
+  whole.Define(1, {CDataEnko{MakeHead(0, 0, 1, 1), 0, 0, 20, 0, 2 * kPi, 0, 1, 1}});
+  whole.Draw(Insert(1, 0, 0, 2, 1, 0));
+  const auto ellipses = whole.canvas.Of(CanvasOp::Ellipse);
+  ASSERT_EQ(ellipses.size(), 1u);
+  const PixelPoint o = whole.scene.view.PaperOrigin;
+  EXPECT_EQ(ellipses[0].rect, (CanvasRect{o.x - 40, o.y - 20, o.x + 41, o.y + 21}));
+}
+
+// A turned insert inside a mirrored block turns the other way, beyond the
+// plain rule (which adds the angles): the nested member is the mirror image
+// of what the unmirrored block shows.
+TEST(DrawBlock, NestedInsertInAMirroredBlockTurnsTheOtherWay) {
+  Blocks b;
+  b.Define(2, {CDataSen{MakeHead(0, 0, 1, 1), 0, 0, 100, 0}});
+  b.Define(1, {Insert(2, 0, 0, 1, 1, std::numbers::pi / 6)});
+  const PixelPoint o = b.scene.view.PaperOrigin;
+  const struct {
+    double sx, sy;
+    PixelPoint end;
+  } cases[] = {
+      {1, 1, {o.x + 87, o.y - 50}},    // 30 degrees up to the right
+      {-1, 1, {o.x - 87, o.y - 50}},   // mirrored in the y axis: up to the left
+      {1, -1, {o.x + 87, o.y + 50}},   // mirrored in the x axis: down to the right
+      {-1, -1, {o.x - 87, o.y + 50}},  // both: a half turn
+  };
+  for (const auto& c : cases) {
+    b.canvas.Clear();
+    b.Draw(Insert(1, 0, 0, c.sx, c.sy, 0));
+    const auto lines = b.canvas.Of(CanvasOp::Line);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].points[0], o);
+    EXPECT_EQ(lines[0].points[1], c.end) << c.sx << " " << c.sy;
+  }
 }
 
 // Counts lines and draws nothing: for drawings far too big to record.

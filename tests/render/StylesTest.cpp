@@ -115,6 +115,33 @@ TEST(SelectEntityPen, ColourWidthGreyAndPrinting) {
   }
 }
 
+// On paper the grey is the printer's grey ("PrCol12"), on screen the
+// screen's: for display-only layers, for the backdrop and for text colour 12,
+// where the plain rule names one grey for both.
+TEST(SelectEntityPen, PrintedGreyIsThePrintersGrey) {
+  StyleTables st = InitialStyleTables();
+  st.GreyColor = 0x111111;
+  st.PrintGreyColor = 0x222222;
+  auto groups = AllShown();
+  groups[2].layers[4].state = 1;
+  const struct {
+    const char* what;
+    JWWEntityHead head;
+    bool backdrop;
+  } pens[] = {{"display-only layer", Head(5, 1, 2, 4), false}, {"backdrop", Head(5), true}};
+  for (const bool printing : {false, true}) {
+    const std::uint32_t grey = printing ? 0x222222u : 0x111111u;
+    for (const auto& c : pens) {
+      PenContext ctx{&st, &groups, 1, c.backdrop, printing};
+      EntityPen pen;
+      SelectEntityPen(ctx, c.head, pen);
+      EXPECT_EQ(pen.color, grey) << c.what << (printing ? ", printing" : "");
+    }
+    EXPECT_EQ(TextColor(PenContext{&st, nullptr, 1, false, printing}, 12), grey);
+    EXPECT_EQ(TextColor(PenContext{&st, nullptr, 1, true, printing}, 3), grey);
+  }
+}
+
 TEST(Visibility, HiddenGroupsAndLayersOnlyOutsideTheBaseEntry) {
   StyleTables st = InitialStyleTables();
   auto groups = AllShown();

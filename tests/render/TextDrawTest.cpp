@@ -273,6 +273,34 @@ TEST(DrawText, GreyAndHiddenLayers) {
   EXPECT_TRUE(hidden.canvas.Calls().empty());
 }
 
+// A text on a layer or group hidden in the frame is not drawn, like every
+// other entity, although the plain text rule has no visibility test; the
+// base entry (frame 0) shows every layer.
+TEST(DrawText, TextsOnHiddenLayersAreNotDrawn) {
+  const struct {
+    const char* what;
+    int frame, groupState, layerState;
+    bool drawn;
+  } cases[] = {
+      {"shown layer", 1, 2, 2, true},
+      {"display-only layer", 1, 2, 1, true},
+      {"hidden layer", 1, 2, 0, false},
+      {"hidden group", 1, 0, 2, false},
+      {"hidden layer, base entry", 0, 0, 0, true},
+  };
+  for (const auto& c : cases) {
+    Scene s;
+    s.pen.currentFrame = c.frame;
+    s.groups[4].state = c.groupState;
+    s.groups[4].layers[9].state = c.layerState;
+    CDataMoji m = Text("AB");
+    m.head.layerGroup = 4;
+    m.head.layer = 9;
+    s.Draw(m);
+    EXPECT_EQ(s.Texts().size(), c.drawn ? 2u : 0u) << c.what;
+  }
+}
+
 TEST(DrawText, NothingForAZeroCellOrUnrepresentablePosition) {
   Scene s;
   CDataMoji m = Text("A");

@@ -35,6 +35,18 @@ TEST(RegistryLocation, CandidatesInOrder) {
   EXPECT_TRUE(JwcadRegistryCandidates(Env({})).empty());
 }
 
+TEST(RegistryLocation, WinePrefix) {
+  struct Case {
+    std::map<std::string, std::string> env;
+    fs::path prefix;
+  } cases[] = {
+      {{{"WINEPREFIX", "/p"}, {"HOME", "/h"}}, "/p"},
+      {{{"WINEPREFIX", ""}, {"HOME", "/h"}}, "/h/.wine"},
+      {{}, ""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(WinePrefix(Env(c.env)), c.prefix) << c.prefix;
+}
+
 TEST(RegistryLocation, OwnSettingsFile) {
   struct Case {
     std::map<std::string, std::string> env;
