@@ -4,6 +4,7 @@
 #include "settings/JwcadSettings.h"
 #include "settings/RegistryFile.h"
 #include "support/RegFiles.h"
+#include "support/RunCommand.h"
 
 namespace sw {
 namespace {
@@ -277,7 +278,8 @@ class ReadOnlyRegistry final : public Registry {
 
 TEST(ApplyOwnSettings, WritesColoursAndWheelThatReadBack) {
   RegistryFile jw = Example();
-  RegistryFile own = RegistryFile::Empty("own.reg", RegFormat::Wine);
+  sw::test::TempDir dir;
+  RegistryFile own = RegistryFile::Empty((dir / "own.reg").string(), RegFormat::Wine);
   JwcadSettings s = ImportSettings(&jw, &own);
   SetLayoutColor(s, 0x123456);
   EXPECT_EQ(s.dialog.EdtLcl[1], "86");  // 0x56
@@ -305,7 +307,8 @@ TEST(ApplyOwnSettings, WritesColoursAndWheelThatReadBack) {
 }
 
 TEST(ApplyOwnSettings, BadFieldWritesNothing) {
-  RegistryFile own = RegistryFile::Empty("own.reg", RegFormat::Wine);
+  sw::test::TempDir dir;
+  RegistryFile own = RegistryFile::Empty((dir / "own.reg").string(), RegFormat::Wine);
   JwcadSettings s = ImportSettings(nullptr, &own);
   for (const char* bad : {"", "256", "x"}) {
     SCOPED_TRACE(bad);
