@@ -1,5 +1,6 @@
 // sheetwright-cli info DRAWING.jww: JSON summary of a drawing.
 #include <string>
+#include <utility>
 
 #include "cli/Commands.h"
 #include "cli/JsonOutput.h"
@@ -46,7 +47,7 @@ int RunInfo(const Args& args) {
   j["LayerHasText"] = ByteTable(d.LayerHasText);
   j["GroupHasLines"] = ByteTable(d.GroupHasLines);
   j["GroupHasText"] = ByteTable(d.GroupHasText);
-  PrintJson(j);
+  PrintJson(std::move(j));
   return 0;
 }
 

@@ -1,6 +1,7 @@
 // sheetwright-cli settings [--registry FILE]: the style tables as imported
 // from Jw_cad's settings and the program's own, as JSON.
 #include <cstdio>
+#include <utility>
 
 #include "cli/Commands.h"
 #include "cli/JsonOutput.h"
@@ -22,11 +23,20 @@ const char* OriginName(Origin o) {
   return "initial";
 }
 
+// An empty object with room for n members. An ordered object is a vector of
+// pairs with constant keys, which growing copies: with a line-type string of
+// many megabytes inside, every growth would copy it again.
+Json ObjectWithRoom(std::size_t n) {
+  Json out = Json::object();
+  out.get_ref<Json::object_t&>().reserve(n);
+  return out;
+}
+
 // Entries first..last, keyed by number; line type 10 does not exist and is
 // left out.
 template <class T, std::size_t N>
 Json Numbered(const std::array<T, N>& table, int first, int last) {
-  Json out = Json::object();
+  Json out = ObjectWithRoom(static_cast<std::size_t>(last - first + 1));
   for (int i = first; i <= last; ++i) {
     if (first <= 9 && last >= 11 && i == 10) continue;
     out[std::to_string(i)] = table[static_cast<std::size_t>(i)];
@@ -73,7 +83,7 @@ int RunSettings(const Args& args) {
   StyleTables st;
   const JwcadSettings s = ImportStyleTables(st, jwcad.value().get(), own.value().get());
 
-  Json j;
+  Json j = ObjectWithRoom(24);
   j["ScreenPenColor"] = Numbered(st.ScreenPenColor, 1, 9);
   j["ScreenPenWidth"] = Numbered(st.ScreenPenWidth, 1, 9);
   j["PrintPenColor"] = Numbered(st.PrintPenColor, 1, 9);
@@ -121,7 +131,7 @@ int RunSettings(const Args& args) {
   for (const auto& e : s.errors)
     j["errors"].push_back(e.source + ": " + e.key + "\\" + e.name + ": " + e.message);
   j["warnings"] = s.registryWarnings;
-  PrintJson(j);
+  PrintJson(std::move(j));
   return 0;
 }
 

@@ -2,9 +2,9 @@
 
 #include <cmath>
 #include <cstdint>
-
 #include <cstdio>
 #include <string>
+#include <utility>
 
 #include "core/Cp932.h"
 
@@ -30,31 +30,32 @@ namespace {
 
 // Whole-number doubles are written as integers ("100", not "100.0"), as the
 // tool has always written them; other doubles keep their shortest form.
-Json WholeNumbersAsIntegers(const Json& j) {
+// Rewrites, in place, every float that holds a whole number as an integer
+// so that it prints without a fraction; large values are never copied.
+void WholeNumbersAsIntegers(Json& j) {
   if (j.is_number_float()) {
     const double v = j.get<double>();
     if (std::isfinite(v) && std::trunc(v) == v && std::fabs(v) < 1e15 && !(v == 0 && std::signbit(v)))
-      return Json(static_cast<std::int64_t>(v));
-    return j;
+      j = static_cast<std::int64_t>(v);
+    return;
   }
-  if (j.is_array() || j.is_object()) {
-    Json out = j;
-    for (auto& item : out) item = WholeNumbersAsIntegers(item);
-    return out;
-  }
-  return j;
+  if (j.is_array() || j.is_object())
+    for (auto& item : j) WholeNumbersAsIntegers(item);
 }
 
 }  // namespace
 
 namespace {
 
-std::string Text(const Json& j) { return WholeNumbersAsIntegers(j).dump(2, ' ', false, Json::error_handler_t::replace); }
+std::string Text(Json j) {
+  WholeNumbersAsIntegers(j);
+  return j.dump(2, ' ', false, Json::error_handler_t::replace);
+}
 
 }  // namespace
 
-void PrintJson(const Json& j, std::FILE* out) {
-  const std::string text = Text(j);
+void PrintJson(Json j, std::FILE* out) {
+  const std::string text = Text(std::move(j));
   std::fwrite(text.data(), 1, text.size(), out);
   std::fputc('\n', out);
 }

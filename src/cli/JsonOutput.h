@@ -26,7 +26,7 @@ Json GroupsJson(const std::array<JWWLayerGroupState, 16>& groups);
 // Writes `j` to `out` indented by two spaces, with a final newline. Doubles
 // are printed so that they read back as the same value; a byte sequence that
 // is not UTF-8 comes out as U+FFFD.
-void PrintJson(const Json& j, std::FILE* out = stdout);
+void PrintJson(Json j, std::FILE* out = stdout);
 
 // The same layout of output written piece by piece, for documents too large
 // to hold: containers are opened and closed as the data is walked, and each

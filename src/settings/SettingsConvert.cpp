@@ -28,11 +28,11 @@ std::string PatternBits(std::string_view pattern, char one, char zero) {
     if (HexDigit(c) < 0) return {};
   std::size_t first = pattern.find_first_not_of('0');
   if (first == std::string_view::npos) return std::string(1, zero);
-  std::string out;
-  out.reserve((pattern.size() - first) * 4);
+  std::string out((pattern.size() - first) * 4, zero);
+  char* o = out.data();
   for (char c : pattern.substr(first)) {
-    int d = HexDigit(c);
-    for (int bit = 3; bit >= 0; --bit) out += ((d >> bit) & 1) ? one : zero;
+    const int d = HexDigit(c);
+    for (int bit = 3; bit >= 0; --bit) *o++ = ((d >> bit) & 1) ? one : zero;
   }
   return out;
 }
