@@ -1,7 +1,9 @@
 #include "geometry/BoxGrid.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <limits>
 
 namespace sw {
 
@@ -11,71 +13,115 @@ namespace {
 // one long line cannot fill a whole row of cells.
 constexpr int kMaxCellsPerBox = 16;
 
-bool Finite(const BoundingBox& b) {
+// Boxes per cell on average. A few per cell keep the cell table small
+// enough to stay in cache while it is filled; a query then tests a few more
+// boxes than it returns.
+constexpr double kBoxesPerCell = 4;
+
+template <class Box>
+bool Finite(const Box& b) {
   return std::isfinite(b.minX) && std::isfinite(b.minY) && std::isfinite(b.maxX) && std::isfinite(b.maxY);
+}
+
+// The float next to f towards minus (Step -1) or plus infinity (Step +1),
+// for a finite f or the infinity on the far side; the bit pattern of a float
+// steps through its values in order of magnitude.
+float Step(float f, int towards) {
+  if (f == 0) return towards * std::numeric_limits<float>::denorm_min();
+  const auto bits = std::bit_cast<std::uint32_t>(f);
+  return std::bit_cast<float>((f > 0) == (towards > 0) ? bits + 1 : bits - 1);
+}
+
+// The nearest float at or below (Down) or at or above v; a value beyond the
+// float range becomes the largest float or an infinity, which the grid
+// always returns.
+float Down(double v) {
+  const float f = static_cast<float>(v);
+  return static_cast<double>(f) > v ? Step(f, -1) : f;
+}
+
+float Up(double v) {
+  const float f = static_cast<float>(v);
+  return static_cast<double>(f) < v ? Step(f, +1) : f;
 }
 
 }  // namespace
 
+BoxGrid::StoredBox BoxGrid::Store(const BoundingBox& b) {
+  return StoredBox{Down(b.minX), Down(b.minY), Up(b.maxX), Up(b.maxY)};
+}
+
 int BoxGrid::CellX(double x) const {
-  const double c = std::floor((x - x0_) / cellW_);
+  const double c = std::floor((x - x0_) * perCellX_);
   return static_cast<int>(std::clamp(c, 0.0, static_cast<double>(nx_ - 1)));
 }
 
 int BoxGrid::CellY(double y) const {
-  const double c = std::floor((y - y0_) / cellH_);
+  const double c = std::floor((y - y0_) * perCellY_);
   return static_cast<int>(std::clamp(c, 0.0, static_cast<double>(ny_ - 1)));
 }
 
-BoxGrid::BoxGrid(std::span<const BoundingBox> boxes) : count_(boxes.size()), boxes_(boxes.begin(), boxes.end()) {
+BoxGrid::BoxGrid(std::span<const BoundingBox> input) : BoxGrid(input.size(), [&](std::size_t i) { return input[i]; }) {}
+
+void BoxGrid::Build() {
+  const std::span<const StoredBox> boxes(boxes_);
   double minX = INFINITY, minY = INFINITY, maxX = -INFINITY, maxY = -INFINITY;
   std::size_t finite = 0;
-  for (const BoundingBox& b : boxes) {
+  for (const StoredBox& b : boxes) {
     if (!Finite(b)) continue;
     ++finite;
-    minX = std::min(minX, b.minX);
-    minY = std::min(minY, b.minY);
-    maxX = std::max(maxX, b.maxX);
-    maxY = std::max(maxY, b.maxY);
+    minX = std::min<double>(minX, b.minX);
+    minY = std::min<double>(minY, b.minY);
+    maxX = std::max<double>(maxX, b.maxX);
+    maxY = std::max<double>(maxY, b.maxY);
   }
-  // About one box per cell, at most 2^20 cells, cells as square as the
+  // About kBoxesPerCell boxes per cell, at most 2^20 cells, cells as square as the
   // extent allows.
   const double w = std::max(maxX - minX, 1e-9), h = std::max(maxY - minY, 1e-9);
-  const double cells = std::clamp(static_cast<double>(finite), 1.0, 1048576.0);
+  const double cells = std::clamp(static_cast<double>(finite) / kBoxesPerCell, 1.0, 1048576.0);
   const double side = std::sqrt(w * h / cells);
   nx_ = finite == 0 ? 1 : static_cast<int>(std::clamp(std::ceil(w / side), 1.0, 4096.0));
   ny_ = finite == 0 ? 1 : static_cast<int>(std::clamp(std::ceil(h / side), 1.0, 4096.0));
   x0_ = finite == 0 ? 0 : minX;
   y0_ = finite == 0 ? 0 : minY;
-  cellW_ = w / nx_;
-  cellH_ = h / ny_;
+  perCellX_ = nx_ / w;
+  perCellY_ = ny_ / h;
 
   // Two passes: count per cell, then place; a box goes into every cell it
   // touches, so a cell lists its boxes in ascending order.
   const std::size_t cellCount = static_cast<std::size_t>(nx_) * static_cast<std::size_t>(ny_);
   start_.assign(cellCount + 1, 0);
-  auto forCells = [&](const BoundingBox& b, auto&& visit) {
-    const int x1 = CellX(b.minX), x2 = CellX(b.maxX), y1 = CellY(b.minY), y2 = CellY(b.maxY);
-    for (int y = y1; y <= y2; ++y)
-      for (int x = x1; x <= x2; ++x) visit(static_cast<std::size_t>(y) * static_cast<std::size_t>(nx_) + x);
+  // Each box's cell range, worked out once (cells number at most 4096 a side);
+  // a wide box keeps an empty range.
+  struct Cells {
+    std::uint16_t x1, y1, x2, y2;
   };
-  auto spread = [&](const BoundingBox& b) {
-    return (CellX(b.maxX) - CellX(b.minX) + 1) * (CellY(b.maxY) - CellY(b.minY) + 1);
+  std::vector<Cells> ranges(boxes.size());
+  auto forCells = [&](const Cells& r, auto&& visit) {
+    for (std::size_t y = r.y1; y <= r.y2; ++y)
+      for (std::size_t x = r.x1; x <= r.x2; ++x) visit(y * static_cast<std::size_t>(nx_) + x);
   };
-  std::vector<std::uint8_t> wide(boxes.size(), 0);
+  // Counting: start_[c] ends as the end of cell c's run.
   for (std::size_t i = 0; i < boxes.size(); ++i) {
-    if (!Finite(boxes[i]) || spread(boxes[i]) > kMaxCellsPerBox) {
-      wide[i] = 1;
-      always_.push_back(static_cast<std::uint32_t>(i));
-      continue;
+    const StoredBox& b = boxes[i];
+    Cells& r = ranges[i];
+    if (Finite(b)) {
+      r = Cells{static_cast<std::uint16_t>(CellX(b.minX)), static_cast<std::uint16_t>(CellY(b.minY)),
+                static_cast<std::uint16_t>(CellX(b.maxX)), static_cast<std::uint16_t>(CellY(b.maxY))};
+      if ((r.x2 - r.x1 + 1) * (r.y2 - r.y1 + 1) <= kMaxCellsPerBox) {
+        forCells(r, [&](std::size_t c) { ++start_[c]; });
+        continue;
+      }
     }
-    forCells(boxes[i], [&](std::size_t c) { ++start_[c + 1]; });
+    r = Cells{1, 1, 0, 0};
+    always_.push_back(static_cast<std::uint32_t>(i));
   }
-  for (std::size_t c = 0; c < cellCount; ++c) start_[c + 1] += start_[c];
+  for (std::size_t c = 1; c <= cellCount; ++c) start_[c] += start_[c - 1];
   items_.resize(start_[cellCount]);
-  std::vector<std::uint32_t> fill(start_.begin(), start_.end() - 1);
-  for (std::size_t i = 0; i < boxes.size(); ++i)
-    if (!wide[i]) forCells(boxes[i], [&](std::size_t c) { items_[fill[c]++] = static_cast<std::uint32_t>(i); });
+  // Placing from the last box down moves each cell's cursor back to its
+  // first slot and leaves the run in ascending order.
+  for (std::size_t i = boxes.size(); i-- > 0;)
+    forCells(ranges[i], [&](std::size_t c) { items_[--start_[c]] = static_cast<std::uint32_t>(i); });
 }
 
 bool BoxGrid::Query(const BoundingBox& query, std::vector<std::uint32_t>& out) const {
@@ -94,17 +140,17 @@ bool BoxGrid::Query(const BoundingBox& query, std::vector<std::uint32_t>& out) c
       const std::size_t c = static_cast<std::size_t>(y) * static_cast<std::size_t>(nx_) + x;
       for (std::uint32_t k = start_[c]; k < start_[c + 1]; ++k) {
         const std::uint32_t i = items_[k];
-        const BoundingBox& b = boxes_[i];
+        const StoredBox& b = boxes_[i];
         if (b.maxX < q.minX || b.minX > q.maxX || b.maxY < q.minY || b.minY > q.maxY) continue;
         // A box in several cells is reported from the one cell that holds
         // the low corner of its overlap with the query.
-        if (CellX(std::max(b.minX, q.minX)) != x || CellY(std::max(b.minY, q.minY)) != y) continue;
+        if (CellX(std::max<double>(b.minX, q.minX)) != x || CellY(std::max<double>(b.minY, q.minY)) != y) continue;
         out.push_back(i);
       }
     }
   }
   for (std::uint32_t i : always_) {
-    const BoundingBox& b = boxes_[i];
+    const StoredBox& b = boxes_[i];
     if (Finite(b) && (b.maxX < q.minX || b.minX > q.maxX || b.maxY < q.minY || b.minY > q.maxY)) continue;
     out.push_back(i);
   }

@@ -52,20 +52,19 @@ DrawingIndex::DrawingIndex(const JWWDrawing& d)
       pointCount_(d.JWWPoints.size()) {
   static std::atomic<std::uint64_t> next{1};
   serial_ = next++;
-  std::vector<BoundingBox> boxes;
-  boxes.reserve(std::max({lineCount_, arcCount_, pointCount_}));
-  for (const CDataSen& l : d.JWWLines)
-    boxes.push_back({std::min(l.x1, l.x2), std::min(l.y1, l.y2), std::max(l.x1, l.x2), std::max(l.y1, l.y2)});
-  lineGrid_ = BoxGrid(boxes);
-  boxes.clear();
-  for (const CDataEnko& a : d.JWWArcs) {
+  lineGrid_ = BoxGrid(lineCount_, [&](std::size_t i) {
+    const CDataSen& l = d.JWWLines[i];
+    return BoundingBox{std::min(l.x1, l.x2), std::min(l.y1, l.y2), std::max(l.x1, l.x2), std::max(l.y1, l.y2)};
+  });
+  arcGrid_ = BoxGrid(arcCount_, [&](std::size_t i) {
+    const CDataEnko& a = d.JWWArcs[i];
     const double r = std::fabs(a.radius) * std::max(1.0, std::fabs(a.flatness));
-    boxes.push_back({a.cx - r, a.cy - r, a.cx + r, a.cy + r});
-  }
-  arcGrid_ = BoxGrid(boxes);
-  boxes.clear();
-  for (const CDataTen& p : d.JWWPoints) boxes.push_back({p.x, p.y, p.x, p.y});
-  pointGrid_ = BoxGrid(boxes);
+    return BoundingBox{a.cx - r, a.cy - r, a.cx + r, a.cy + r};
+  });
+  pointGrid_ = BoxGrid(pointCount_, [&](std::size_t i) {
+    const CDataTen& p = d.JWWPoints[i];
+    return BoundingBox{p.x, p.y, p.x, p.y};
+  });
 }
 
 bool DrawingIndex::Covers(const JWWDrawing& d) const {

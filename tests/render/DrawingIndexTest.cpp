@@ -3,6 +3,7 @@
 // in the very order, that a redraw visiting every entity records.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <random>
@@ -54,6 +55,31 @@ TEST(BoxGrid, ReturnsWhatAScanFindsInOrder) {
       for (std::uint32_t i = 0; i < boxes.size(); ++i)
         if (Meets(boxes[i], q) || std::isnan(boxes[i].minX)) scan.push_back(i);
       EXPECT_EQ(got, scan) << "round " << round << " query " << k;
+    }
+  }
+}
+
+// Edges that single precision cannot hold, touched exactly by the query from
+// each side; coordinates beyond its range; signed zeros.
+TEST(BoxGrid, FindsBoxesTouchedExactlyAtTheirEdges) {
+  const double big = 1e39, tiny = 1e-46;
+  const std::vector<BoundingBox> boxes = {
+      {0.1, 0.1, 0.3, 0.3},         {-0.3, -0.3, -0.1, -0.1},   {1000.0000001, 5, 1000.0000003, 6},
+      {-tiny, -tiny, tiny, tiny},   {-0.0, -0.0, 0.0, 0.0},     {big, 0, big, 1},
+      {-big, -big, -big, -big},     {3e38, 3e38, 3.3e38, 3.3e38}};
+  const BoxGrid grid(boxes);
+  std::vector<std::uint32_t> got;
+  for (std::uint32_t i = 0; i < boxes.size(); ++i) {
+    const BoundingBox& b = boxes[i];
+    // Touching each edge from outside, and the corners.
+    for (const BoundingBox& q : {BoundingBox{b.maxX, b.minY, b.maxX + 1, b.maxY},
+                                 BoundingBox{b.minX - 1, b.minY, b.minX, b.maxY},
+                                 BoundingBox{b.minX, b.maxY, b.maxX, b.maxY + 1},
+                                 BoundingBox{b.minX, b.minY - 1, b.maxX, b.minY},
+                                 BoundingBox{b.maxX, b.maxY, b.maxX, b.maxY}}) {
+      if (!grid.Query(q, got)) continue;  // a full scan finds it anyway
+      EXPECT_TRUE(std::find(got.begin(), got.end(), i) != got.end())
+          << "box " << i << " query " << q.minX << "," << q.minY << " " << q.maxX << "," << q.maxY;
     }
   }
 }
