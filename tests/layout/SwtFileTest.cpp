@@ -2,7 +2,9 @@
 // atomic save, loads that leave the document alone, byte-identical resaves.
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 #include "core/Cp932.h"
 #include "layout/BasePath.h"
@@ -243,15 +245,18 @@ TEST(SwtFile, FailedSaveKeepsWhatWasThere) {
   EXPECT_FALSE(s.ok());
   EXPECT_TRUE(fs::is_directory(folder / "inner"));
 
-  // An unwritable folder, where permissions apply (not as root).
+  // An unwritable folder, where POSIX permissions apply (not as root;
+  // Windows folders have no such mode).
   const fs::path locked = dir.path() / "locked";
   fs::create_directories(locked);
   WriteBytes(locked / "x.swt", before);
+#ifndef _WIN32
   fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
   if (geteuid() != 0) {
     EXPECT_FALSE(SaveLayout(LayoutDocument{}, locked / "x.swt").ok());
   }
   fs::permissions(locked, fs::perms::owner_all);
+#endif
   EXPECT_EQ(ReadBytes(locked / "x.swt"), before);
 
   // Nothing but what was put there is left behind.
