@@ -69,6 +69,12 @@ class Handle {
 Status WriteFileAtomicWindows(const fs::path& target, std::span<const std::uint8_t> data) {
   fs::path dir = target.parent_path();
   if (dir.empty()) dir = ".";
+  const DWORD attributes = GetFileAttributesW(target.c_str());
+  const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+  // Windows itself refuses to replace a read-only file; Wine does not, so it
+  // is checked here.
+  if (exists && (attributes & FILE_ATTRIBUTE_READONLY))
+    return MakeError("cannot replace " + Shown(target) + ": the file is read-only");
   std::mt19937 rng(std::random_device{}());
   fs::path tmp;
   Handle file(INVALID_HANDLE_VALUE);
@@ -94,9 +100,28 @@ Status WriteFileAtomicWindows(const fs::path& target, std::span<const std::uint8
   }
   if (!FlushFileBuffers(file.get())) return fail("cannot flush to disk: " + SystemMessage(GetLastError()));
   if (!file.close()) return fail("write error: " + SystemMessage(GetLastError()));
-  if (!MoveFileExW(tmp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-    return fail("cannot replace " + Shown(target) + ": " + SystemMessage(GetLastError()));
-  return Status::Ok();
+  if (MoveFileExW(tmp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    return Status::Ok();
+  DWORD err = GetLastError();
+  // A rename cannot take the name of a file that is open. When its readers
+  // share delete access, the open file can be renamed out of the way, the new
+  // one given the name, and the old one deleted (it goes when its last
+  // reader closes it). Not atomic: a crash between the two renames leaves the
+  // old content as ".sw-XXXXXX.old" beside the new temporary file.
+  const bool folder = exists && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+  if (exists && !folder && (err == ERROR_ACCESS_DENIED || err == ERROR_SHARING_VIOLATION)) {
+    fs::path aside = tmp;
+    aside.replace_extension(L".old");
+    if (MoveFileExW(target.c_str(), aside.c_str(), MOVEFILE_WRITE_THROUGH)) {
+      if (MoveFileExW(tmp.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH)) {
+        DeleteFileW(aside.c_str());
+        return Status::Ok();
+      }
+      err = GetLastError();
+      MoveFileExW(aside.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
+    }
+  }
+  return fail("cannot replace " + Shown(target) + ": " + SystemMessage(err));
 }
 
 }  // namespace sw::detail
