@@ -13,6 +13,8 @@
 #include <vector>
 
 #ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
 #include <process.h>
 #include <windows.h>
 // After windows.h, which it needs.
@@ -109,6 +111,11 @@ std::vector<std::string> Utf8Arguments(int argc, char** argv) {
 
 int main(int argc, char** argv) {
   using namespace sw::cli;
+#ifdef _WIN32
+  // Output as written ("\n" line ends), byte for byte what other platforms give.
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
+#endif
   if (argc >= 2) {
     for (const Command& c : AllCommands()) {
       if (std::strcmp(argv[1], c.name) != 0) continue;
