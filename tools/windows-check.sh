@@ -8,8 +8,14 @@
 # Exits non-zero on any failure.
 #
 # Paths in the comparison: both tools run in the same folder and are given
-# the same relative file names, so any path they print is the same text; the
-# Windows tool writes "\n" line ends as the Linux one does.
+# the same relative file names, so a path they print as given is the same
+# text. A path the tool makes absolute itself (the base drawing of `layout`)
+# is printed in the platform's own form; in the Windows output the form of
+# the folder the tools run in ("Z:\\work\\...\\", Wine's drive Z: being /) is
+# turned into its Unix form before the comparison, and nothing else. The
+# registries `settings` names as its sources differ by design (a file, or
+# HKEY_CURRENT_USER) and are left out. The Windows tool writes "\n" line
+# ends as the Linux one does.
 #
 # Environment: SW_WIN_BUILD (default build-win) is the MinGW build folder;
 # SW_LINUX_BUILD (default build) is the Linux build whose sheetwright-cli is
@@ -95,11 +101,12 @@ compare() {  # compare FOLDER ARGS...: runs both tools in FOLDER
   local dir=$1
   shift
   (cd "$dir"; set +e; "$lincli" "$@" >"$work/lin.out" 2>"$work/lin.err"; echo $? >"$work/lin.rc")
-  (cd "$dir"; set +e; "$wine" "$wincli" "$@" >"$work/win.out" 2>"$work/win.err"; echo $? >"$work/win.rc")
+  (cd "$dir"; set +e; "$wine" "$wincli" "$@" >"$work/win.raw" 2>"$work/win.err"; echo $? >"$work/win.rc")
+  perl -pe 'BEGIN { $w = shift; $u = shift } s/\Q$w\E/$u/g' "Z:${dir//\//\\\\}\\\\" "$dir/" <"$work/win.raw" >"$work/win.out"
   for k in out err rc; do
     if ! cmp -s "$work/lin.$k" "$work/win.$k"; then
       echo "sheetwright-cli $*: the $k differs (in $dir)"
-      diff <(head -c 2000 "$work/lin.$k") <(head -c 2000 "$work/win.$k") | head -n 10 || true
+      diff "$work/lin.$k" "$work/win.$k" | head -n 10 || true
       failed=1
     fi
   done
@@ -131,11 +138,17 @@ compare "$root/examples" frobnicate
 export SHEETWRIGHT_CONFIG=$work/own/Sheetwright.reg
 compare "$root/examples" settings --registry jwcad-settings.reg
 unset SHEETWRIGHT_CONFIG
-(export SHEETWRIGHT_CONFIG=$work/own/Sheetwright.reg; cd examples; set +e; "$lincli" settings >"$work/lin.out" 2>&1)
+# The Linux tool takes both Jw_cad's keys and the program's own from user.reg.
+(cd examples; set +e; SHEETWRIGHT_CONFIG=$WINEPREFIX/user.reg "$lincli" settings >"$work/lin.out" 2>&1)
 (cd examples; set +e; "$wine" "$wincli" settings >"$work/win.out" 2>&1)
-if ! cmp -s "$work/lin.out" "$work/win.out"; then
+sources() { sed -E 's/^(    "(jwcad|own)": )".*"(,?)$/\1"(source)"\3/' "$1"; }
+if ! grep -q '"jwcad": "HKEY_CURRENT_USER"' "$work/win.out"; then
+  echo "settings: the Windows tool did not read Jw_cad's keys from the registry"
+  head -n 5 "$work/win.out"
+  failed=1
+elif ! cmp -s <(sources "$work/lin.out") <(sources "$work/win.out"); then
   echo "settings: Wine's registry read natively differs from its user.reg read as a file"
-  diff <(head -c 2000 "$work/lin.out") <(head -c 2000 "$work/win.out") | head -n 10 || true
+  diff <(sources "$work/lin.out") <(sources "$work/win.out") | head -n 10 || true
   failed=1
 fi
 compared=$((compared + 1))
