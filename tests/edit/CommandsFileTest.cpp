@@ -214,8 +214,10 @@ void WriteForeignLayout(const std::string& swt, const std::string& field, std::i
   test::WriteFileBytes(swt, bytes);
 }
 
-#ifndef _WIN32
 TEST(Open, LayoutsFromTheWindowsProgramOpenAndSaveBack) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Wine drive links (symbolic links in a prefix) exist only outside Windows";
+#else
   CommandsScratch dir;
   // The drawing lies in a Wine prefix's drive C: as jw/sub/plan.jww.
   const fs::path prefix = dir.path() / "wine";
@@ -265,8 +267,8 @@ TEST(Open, LayoutsFromTheWindowsProgramOpenAndSaveBack) {
   ASSERT_FALSE(OpenLayoutFile(w.ws, w.shell, w.prompts, dir.file("f.swt")));
   ASSERT_EQ(w.prompts.messages.size(), 1u);
   EXPECT_EQ(w.prompts.messages[0].text, "元JWWファイルが見つかりません。\nC:\\jw\\sub\\plan.jww");
-}
 #endif
+}
 
 TEST(Save, WritesOverTheLayoutFileAndReportsIt) {
   CommandsScratch dir;
