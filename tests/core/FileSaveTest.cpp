@@ -21,13 +21,13 @@ namespace {
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
 
-Bytes Read(const fs::path& p) {
+[[maybe_unused]] Bytes Read(const fs::path& p) {
   auto b = ReadWholeFile(p, 1 << 20);
   return b.ok() ? b.value() : Bytes{0xEE};
 }
 
 // Files of the folder whose name starts as the temporary files' do.
-int Temporaries(const fs::path& dir) {
+[[maybe_unused]] int Temporaries(const fs::path& dir) {
   int n = 0;
   for (const auto& e : fs::directory_iterator(dir)) n += e.path().filename().string().rfind(".sw-", 0) == 0;
   return n;

@@ -91,7 +91,9 @@ TEST(FileWin, SaveOverAFileOpenForReading) {
       ASSERT_TRUE(reader.ok()) << c.what;
       const Status s = WriteFileAtomic(file, Bytes{9, 9});
       EXPECT_EQ(s.ok(), c.saves) << c.what;
-      if (!s.ok()) EXPECT_NE(s.error().message.find("cannot replace"), std::string::npos) << s.error().message;
+      if (!s.ok()) {
+        EXPECT_NE(s.error().message.find("cannot replace"), std::string::npos) << s.error().message;
+      }
       EXPECT_EQ(reader.readAll(), (Bytes{1, 2, 3})) << c.what;
     }
     EXPECT_EQ(Read(file), c.saves ? (Bytes{9, 9}) : (Bytes{1, 2, 3})) << c.what;

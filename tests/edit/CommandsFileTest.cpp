@@ -207,7 +207,7 @@ TEST(SaveAndOpen, GiveBackTheSameDocument) {
 
 // A layout file as the Windows program (or another) writes it: base path
 // field `field` exactly, paper `paper`, otherwise the document after New.
-void WriteForeignLayout(const std::string& swt, const std::string& field, std::int32_t paper) {
+[[maybe_unused]] void WriteForeignLayout(const std::string& swt, const std::string& field, std::int32_t paper) {
   std::vector<std::uint8_t> bytes = EncodeSwt(LayoutDocument{}, field).value();
   const std::size_t at = 8 + 1 + field.size();  // short string form
   for (int k = 0; k < 4; ++k) bytes[at + k] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(paper) >> (8 * k));
