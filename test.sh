@@ -12,3 +12,5 @@ ctest --test-dir build --output-on-failure --timeout 300 -j "$(nproc)"
 tools/package-check.sh
 # Every fuzz target for 20 seconds on its seed corpus (clang, ASan, UBSan).
 tools/fuzz.sh 20
+# The Qt-free part built for Windows (MinGW-w64) and tested under Wine.
+tools/windows-check.sh

@@ -5,6 +5,7 @@
 // children, as the frame panel's block tree has them.
 #include "cli/Commands.h"
 #include "cli/JsonOutput.h"
+#include "core/Path.h"
 #include "jww/BlockTree.h"
 #include "jww/Reader.h"
 #include "render/Redraw.h"
@@ -37,7 +38,7 @@ Json Nodes(const std::vector<BlockTreeNode>& nodes) {
 int RunBlocks(const Args& args) {
   if (args.size() != 1) return ReportUsage("blocks DRAWING.jww");
   JWWDrawing d;
-  if (Status s = ReadJWWFile(args[0], d); !s) return ReportBadInput(args[0], s.error());
+  if (Status s = ReadJWWFile(PathFromUtf8(args[0]), d); !s) return ReportBadInput(args[0], s.error());
   const BlockTree tree = BuildBlockTree(d);
   PrintJson({{"text", kBlockTreeRootText}, {"cut", tree.cut}, {"children", Nodes(tree.nodes)}});
   return 0;

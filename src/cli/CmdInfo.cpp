@@ -4,6 +4,7 @@
 
 #include "cli/Commands.h"
 #include "cli/JsonOutput.h"
+#include "core/Path.h"
 #include "jww/Reader.h"
 
 namespace sw::cli {
@@ -27,7 +28,7 @@ Json Texts(const auto& cp932Texts) {
 int RunInfo(const Args& args) {
   if (args.size() != 1) return ReportUsage("info DRAWING.jww");
   JWWDrawing d;
-  if (Status s = ReadJWWFile(args[0], d); !s) return ReportBadInput(args[0], s.error());
+  if (Status s = ReadJWWFile(PathFromUtf8(args[0]), d); !s) return ReportBadInput(args[0], s.error());
   const JWWHead& h = d.head;
   Json j;
   j["version"] = h.version;

@@ -3,6 +3,7 @@
 
 #include "cli/Commands.h"
 #include "cli/JsonOutput.h"
+#include "core/Path.h"
 #include "layout/SwtFile.h"
 
 namespace sw::cli {
@@ -49,7 +50,7 @@ void Sheet(JsonStream& out, const CLayMain& sh) {
 int RunLayout(const Args& args) {
   if (args.size() != 1) return ReportUsage("layout LAYOUT.swt");
   LayoutDocument doc;
-  if (Status s = LoadLayout(args[0], doc); !s) return ReportBadInput(args[0], s.error());
+  if (Status s = LoadLayout(PathFromUtf8(args[0]), doc); !s) return ReportBadInput(args[0], s.error());
   const SWTHead& h = doc.head;
   JsonStream out(stdout);
   out.BeginObject();
@@ -70,8 +71,8 @@ int RunLayout(const Args& args) {
 int RunResave(const Args& args) {
   if (args.size() != 2) return ReportUsage("resave IN.swt OUT.swt");
   LayoutDocument doc;
-  if (Status s = LoadLayout(args[0], doc); !s) return ReportBadInput(args[0], s.error());
-  if (Status s = SaveLayout(doc, args[1]); !s) return ReportBadInput(args[1], s.error());
+  if (Status s = LoadLayout(PathFromUtf8(args[0]), doc); !s) return ReportBadInput(args[0], s.error());
+  if (Status s = SaveLayout(doc, PathFromUtf8(args[1])); !s) return ReportBadInput(args[1], s.error());
   return 0;
 }
 

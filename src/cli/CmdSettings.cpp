@@ -5,6 +5,7 @@
 
 #include "cli/Commands.h"
 #include "cli/JsonOutput.h"
+#include "core/Path.h"
 #include "cli/SheetInput.h"
 #include "render/Styles.h"
 #include "settings/JwcadSettings.h"
@@ -79,7 +80,7 @@ int RunSettings(const Args& args) {
     return 1;
   }
   auto own = OpenOwnRegistry(env);
-  if (!own) return ReportBadInput(OwnRegistryPath(env).string(), own.error());
+  if (!own) return ReportBadInput(Utf8FromPath(OwnRegistryPath(env)), own.error());
   StyleTables st;
   const JwcadSettings s = ImportStyleTables(st, jwcad.value().get(), own.value().get());
 

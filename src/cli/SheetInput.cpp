@@ -56,7 +56,7 @@ int LoadStyles(const SheetRequest& req, Workspace& ws) {
   auto jwcad = OpenJwcadRegistry(env);
   if (!jwcad && !req.registryFile.empty()) return ReportBadInput(req.registryFile, jwcad.error());
   auto own = OpenOwnRegistry(env);
-  if (!own) return ReportBadInput(OwnRegistryPath(env).string(), own.error());
+  if (!own) return ReportBadInput(Utf8FromPath(OwnRegistryPath(env)), own.error());
   // Without Jw_cad's settings the tables keep their initial values.
   ImportStyleTables(ws.styles, jwcad ? jwcad.value().get() : nullptr, own.value().get());
   ApplyDrawingTables(ws.styles, ws.drawing.head);
@@ -73,7 +73,7 @@ int LoadLayoutInput(const SheetRequest& req, Workspace& ws) {
   // A base path on a Windows drive leads through the Wine prefix; a paper
   // outside A0..A4 is shown as A1, as the window opens it.
   const DriveMap drives{WinePrefix(EnvWithRegistry(req.registryFile))};
-  if (auto failed = LoadLayoutWithBase(fs::path(req.input), ws.document, ws.drawing, drives)) {
+  if (auto failed = LoadLayoutWithBase(PathFromUtf8(req.input), ws.document, ws.drawing, drives)) {
     // A layout without a base path is reported against the layout file.
     return ReportBadInput(failed->file.empty() ? req.input : failed->file, failed->error);
   }
@@ -94,7 +94,7 @@ int LoadLayoutInput(const SheetRequest& req, Workspace& ws) {
 int LoadDrawingInput(const SheetRequest& req, Workspace& ws) {
   if (req.sheet && *req.sheet != 0)
     return ReportBadInput(req.input, Error{"a drawing has only sheet 0", -1});
-  if (Status s = openBaseDrawing(ws.document, ws.drawing, fs::absolute(fs::path(req.input))); !s)
+  if (Status s = openBaseDrawing(ws.document, ws.drawing, fs::absolute(PathFromUtf8(req.input))); !s)
     return ReportBadInput(req.input, s.error());
   ws.redraw.BackdropMode = 1;
   return 0;
@@ -103,11 +103,11 @@ int LoadDrawingInput(const SheetRequest& req, Workspace& ws) {
 }  // namespace
 
 int CheckOutputPath(const std::string& out, const SheetRequest& req, const Workspace& ws) {
-  if (HasExtension(fs::path(out), ".jww") || HasExtension(fs::path(out), ".swt"))
+  if (HasExtension(PathFromUtf8(out), ".jww") || HasExtension(PathFromUtf8(out), ".swt"))
     return ReportBadInput(out, Error{"will not write a picture over a drawing or layout name", -1});
   std::error_code ec;
-  const fs::path target(out);
-  for (const fs::path& source : {fs::path(req.input), NativePathFromCp932(ws.document.head.baseFile)}) {
+  const fs::path target = PathFromUtf8(out);
+  for (const fs::path& source : {PathFromUtf8(req.input), NativePathFromCp932(ws.document.head.baseFile)}) {
     if (!source.empty() && fs::exists(target, ec) && fs::equivalent(target, source, ec))
       return ReportBadInput(out, Error{"is an input file; it is only read", -1});
   }
@@ -116,9 +116,9 @@ int CheckOutputPath(const std::string& out, const SheetRequest& req, const Works
 
 int LoadSheetInput(const SheetRequest& req, Workspace& ws) {
   int rc = 0;
-  if (HasExtension(fs::path(req.input), ".swt")) {
+  if (HasExtension(PathFromUtf8(req.input), ".swt")) {
     rc = LoadLayoutInput(req, ws);
-  } else if (HasExtension(fs::path(req.input), ".jww")) {
+  } else if (HasExtension(PathFromUtf8(req.input), ".jww")) {
     rc = LoadDrawingInput(req, ws);
   } else {
     return ReportBadInput(req.input, Error{"not a layout (.swt) or a drawing (.jww)", -1});

@@ -393,6 +393,8 @@ Status WriteFileAtomic(const fs::path& path, std::span<const std::uint8_t> data)
   if (!target) return target.error();
 #ifdef SW_POSIX_FILES
   return WritePosix(target.value(), data);
+#elif defined(_WIN32)
+  return detail::WriteFileAtomicWindows(target.value(), data);
 #else
   return detail::WriteFileAtomicPortable(target.value(), data);
 #endif

@@ -36,4 +36,18 @@ Result<std::size_t> ReadRegularFile(const std::filesystem::path& path, std::uint
 // failure. Keeps no mode or owner.
 Status WriteFileAtomicPortable(const std::filesystem::path& target, std::span<const std::uint8_t> data);
 
+#ifdef _WIN32
+// The save of WriteFileAtomic on Windows (FileWin.cpp), for `target` itself:
+// the temporary file is created with CreateFileW (CREATE_NEW, so never an
+// existing file), written, flushed with FlushFileBuffers, then renamed over
+// the target by MoveFileExW with MOVEFILE_REPLACE_EXISTING and
+// MOVEFILE_WRITE_THROUGH. Paths cross the API as UTF-16. A target open
+// elsewhere is replaced when every handle on it shares delete access
+// (FILE_SHARE_DELETE): it is renamed aside, the new file takes its name and
+// the old one is deleted, its readers keeping the old bytes. Any other open
+// handle, or a read-only target, makes the save fail with the target left as
+// it was.
+Status WriteFileAtomicWindows(const std::filesystem::path& target, std::span<const std::uint8_t> data);
+#endif
+
 }  // namespace sw::detail

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <system_error>
 
+#include "core/Path.h"
 #include "settings/JwcadSettings.h"
 #include "settings/RegistryFile.h"
 
@@ -22,35 +23,45 @@ std::optional<std::string> NonEmpty(const EnvLookup& env, std::string_view name)
 
 }  // namespace
 
+// Values are UTF-8 text (on Windows read as UTF-16 and converted), as paths
+// are everywhere in the program.
 EnvLookup ProcessEnvironment() {
   return [](std::string_view name) -> std::optional<std::string> {
+#ifdef _WIN32
+    const std::wstring wname(name.begin(), name.end());  // variable names are ASCII
+    const wchar_t* v = _wgetenv(wname.c_str());
+    if (!v) return std::nullopt;
+    const std::u8string u = fs::path(v).u8string();
+    return std::string(u.begin(), u.end());
+#else
     const char* v = std::getenv(std::string(name).c_str());
     if (!v) return std::nullopt;
     return std::string(v);
+#endif
   };
 }
 
 std::vector<fs::path> JwcadRegistryCandidates(const EnvLookup& env) {
   std::vector<fs::path> out;
-  if (auto f = NonEmpty(env, "SHEETWRIGHT_JWCAD_REGISTRY")) out.emplace_back(*f);
-  if (auto p = NonEmpty(env, "WINEPREFIX")) out.push_back(fs::path(*p) / "user.reg");
-  if (auto h = NonEmpty(env, "HOME")) out.push_back(fs::path(*h) / ".wine" / "user.reg");
+  if (auto f = NonEmpty(env, "SHEETWRIGHT_JWCAD_REGISTRY")) out.push_back(PathFromUtf8(*f));
+  if (auto p = NonEmpty(env, "WINEPREFIX")) out.push_back(PathFromUtf8(*p) / "user.reg");
+  if (auto h = NonEmpty(env, "HOME")) out.push_back(PathFromUtf8(*h) / ".wine" / "user.reg");
   return out;
 }
 
 fs::path WinePrefix(const EnvLookup& env) {
-  if (auto p = NonEmpty(env, "WINEPREFIX")) return fs::path(*p);
-  if (auto h = NonEmpty(env, "HOME")) return fs::path(*h) / ".wine";
+  if (auto p = NonEmpty(env, "WINEPREFIX")) return PathFromUtf8(*p);
+  if (auto h = NonEmpty(env, "HOME")) return PathFromUtf8(*h) / ".wine";
   return {};
 }
 
 fs::path OwnRegistryPath(const EnvLookup& env) {
-  if (auto f = NonEmpty(env, "SHEETWRIGHT_CONFIG")) return fs::path(*f);
+  if (auto f = NonEmpty(env, "SHEETWRIGHT_CONFIG")) return PathFromUtf8(*f);
   fs::path base;
   if (auto x = NonEmpty(env, "XDG_CONFIG_HOME")) {
-    base = fs::path(*x);
+    base = PathFromUtf8(*x);
   } else if (auto h = NonEmpty(env, "HOME")) {
-    base = fs::path(*h) / ".config";
+    base = PathFromUtf8(*h) / ".config";
   } else {
     return {};
   }
@@ -71,13 +82,13 @@ Result<std::unique_ptr<Registry>> OpenJwcadRegistry(const EnvLookup& env) {
     std::error_code ec;
     std::string why;
     if (!fs::exists(p, ec)) {
-      why = p.string() + " (not found)";
+      why = Utf8FromPath(p) + " (not found)";
     } else {
       Result<RegistryFile> f = RegistryFile::Open(p);
       if (!f) {
         why = f.error().message;
       } else if (!f->keyExists(kJwcadRootKey)) {
-        why = p.string() + " (no key Software\\Jw_cad)";
+        why = Utf8FromPath(p) + " (no key Software\\Jw_cad)";
       } else {
         return std::unique_ptr<Registry>(std::make_unique<RegistryFile>(std::move(f).value()));
       }

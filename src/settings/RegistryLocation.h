@@ -18,7 +18,7 @@ namespace sw {
 
 // The value of an environment variable, or nullopt when it is not set.
 using EnvLookup = std::function<std::optional<std::string>(std::string_view name)>;
-// The process environment.
+// The process environment; values as UTF-8 text (on Windows read as UTF-16).
 EnvLookup ProcessEnvironment();
 
 // The files that may hold Jw_cad's keys, in the order they are tried:

@@ -207,15 +207,17 @@ TEST(SaveAndOpen, GiveBackTheSameDocument) {
 
 // A layout file as the Windows program (or another) writes it: base path
 // field `field` exactly, paper `paper`, otherwise the document after New.
-void WriteForeignLayout(const std::string& swt, const std::string& field, std::int32_t paper) {
+[[maybe_unused]] void WriteForeignLayout(const std::string& swt, const std::string& field, std::int32_t paper) {
   std::vector<std::uint8_t> bytes = EncodeSwt(LayoutDocument{}, field).value();
   const std::size_t at = 8 + 1 + field.size();  // short string form
   for (int k = 0; k < 4; ++k) bytes[at + k] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(paper) >> (8 * k));
   test::WriteFileBytes(swt, bytes);
 }
 
-#ifndef _WIN32
 TEST(Open, LayoutsFromTheWindowsProgramOpenAndSaveBack) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Wine drive links (symbolic links in a prefix) exist only outside Windows";
+#else
   CommandsScratch dir;
   // The drawing lies in a Wine prefix's drive C: as jw/sub/plan.jww.
   const fs::path prefix = dir.path() / "wine";
@@ -265,8 +267,8 @@ TEST(Open, LayoutsFromTheWindowsProgramOpenAndSaveBack) {
   ASSERT_FALSE(OpenLayoutFile(w.ws, w.shell, w.prompts, dir.file("f.swt")));
   ASSERT_EQ(w.prompts.messages.size(), 1u);
   EXPECT_EQ(w.prompts.messages[0].text, "元JWWファイルが見つかりません。\nC:\\jw\\sub\\plan.jww");
-}
 #endif
+}
 
 TEST(Save, WritesOverTheLayoutFileAndReportsIt) {
   CommandsScratch dir;

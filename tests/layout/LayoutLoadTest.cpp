@@ -26,10 +26,10 @@ void WriteLayoutWithBase(const fs::path& swt, const fs::path& jww) {
 TEST(LayoutLoad, BothReadOrNeitherTouched) {
   ScratchDir dir;
   const fs::path root = dir.path();
-  const fs::path good = root / "レイアウト.swt", goodBase = root / "図面" / "平面図.jww";
+  const fs::path good = root / PathFromUtf8("レイアウト.swt"), goodBase = root / PathFromUtf8("図面/平面図.jww").make_preferred();
   WriteLayoutWithBase(good, goodBase);
-  WriteLayoutWithBase(root / "gone.swt", root / "無い.jww");
-  fs::remove(root / "無い.jww");
+  WriteLayoutWithBase(root / "gone.swt", root / PathFromUtf8("無い.jww"));
+  fs::remove(root / PathFromUtf8("無い.jww"));
   WriteLayoutWithBase(root / "bad.swt", root / "bad.jww");
   WriteBytes(root / "bad.jww", {'J', 'w', 'w', 'D', 'a', 't', 'a', '.', 1, 2});
   ASSERT_TRUE(SaveLayout(LayoutDocument{}, root / "nobase.swt").ok());
@@ -45,7 +45,7 @@ TEST(LayoutLoad, BothReadOrNeitherTouched) {
       {root / "junk.swt", LayoutLoadStep::Layout, root / "junk.swt", nullptr},
       {root / "none.swt", LayoutLoadStep::Layout, root / "none.swt", nullptr},
       {root / "nobase.swt", LayoutLoadStep::BaseMissing, {}, "names no base drawing"},
-      {root / "gone.swt", LayoutLoadStep::BaseMissing, root / "無い.jww", nullptr},
+      {root / "gone.swt", LayoutLoadStep::BaseMissing, root / PathFromUtf8("無い.jww"), nullptr},
       {root / "bad.swt", LayoutLoadStep::Base, root / "bad.jww", nullptr},
   };
   test::WriteTestDrawing(root / "open.jww", 4, "open before");

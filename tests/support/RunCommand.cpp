@@ -1,7 +1,11 @@
 #include "support/RunCommand.h"
 
+#ifdef _WIN32
+#include <process.h>
+#else
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <atomic>
 #include <cstdio>
@@ -13,6 +17,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
+#ifdef _WIN32
+// For cmd.exe: in double quotes (the arguments the tests pass hold none).
+std::string Quote(const std::string& s) { return '"' + s + '"'; }
+int ProcessId() { return ::_getpid(); }
+// std::system's status is the program's exit code.
+int ExitCode(int raw) { return raw; }
+#else
+int ProcessId() { return ::getpid(); }
+int ExitCode(int raw) { return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1; }
 std::string Quote(const std::string& s) {
   std::string q = "'";
   for (char c : s) {
@@ -21,6 +34,7 @@ std::string Quote(const std::string& s) {
   }
   return q + "'";
 }
+#endif
 
 std::string Slurp(const fs::path& p) {
   std::ifstream in(p, std::ios::binary);
@@ -35,7 +49,7 @@ std::atomic<int> counter{0};
 
 TempDir::TempDir() {
   path_ = fs::temp_directory_path() /
-          ("sw_test_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
+          ("sw_test_" + std::to_string(ProcessId()) + "_" + std::to_string(counter++));
   fs::remove_all(path_);
   fs::create_directories(path_);
 }
@@ -51,8 +65,11 @@ CommandResult RunCommand(const std::vector<std::string>& argv) {
   for (const auto& a : argv) cmd += Quote(a) + " ";
   cmd += ">" + Quote((tmp / "out").string()) + " 2>" + Quote((tmp / "err").string());
   CommandResult r;
-  int raw = std::system(cmd.c_str());
-  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+#ifdef _WIN32
+  // cmd.exe /c drops the first and the last quote of a line that starts with one.
+  cmd = '"' + cmd + '"';
+#endif
+  r.status = ExitCode(std::system(cmd.c_str()));
   r.out = Slurp(tmp / "out");
   r.err = Slurp(tmp / "err");
   return r;
