@@ -5,6 +5,8 @@
 #include <cmath>
 #include <limits>
 
+#include "core/Memory.h"
+
 namespace sw {
 
 namespace {
@@ -23,43 +25,18 @@ bool Finite(const Box& b) {
   return std::isfinite(b.minX) && std::isfinite(b.minY) && std::isfinite(b.maxX) && std::isfinite(b.maxY);
 }
 
-// The float next to f towards minus (Step -1) or plus infinity (Step +1),
-// for a finite f or the infinity on the far side; the bit pattern of a float
-// steps through its values in order of magnitude.
-float Step(float f, int towards) {
-  if (f == 0) return towards * std::numeric_limits<float>::denorm_min();
-  const auto bits = std::bit_cast<std::uint32_t>(f);
-  return std::bit_cast<float>((f > 0) == (towards > 0) ? bits + 1 : bits - 1);
-}
-
-// The nearest float at or below (Down) or at or above v; a value beyond the
-// float range becomes the largest float or an infinity, which the grid
-// always returns.
-float Down(double v) {
-  const float f = static_cast<float>(v);
-  return static_cast<double>(f) > v ? Step(f, -1) : f;
-}
-
-float Up(double v) {
-  const float f = static_cast<float>(v);
-  return static_cast<double>(f) < v ? Step(f, +1) : f;
+// Sizes v to n elements, asking for large pages before the memory is first
+// touched: a grid over a million boxes fills tens of megabytes at once.
+template <class T>
+void SizeOnLargePages(std::vector<T>& v, std::size_t n) {
+  v.reserve(n);
+  HintLargePages(v.data(), n * sizeof(T));
+  v.resize(n);
 }
 
 }  // namespace
 
-BoxGrid::StoredBox BoxGrid::Store(const BoundingBox& b) {
-  return StoredBox{Down(b.minX), Down(b.minY), Up(b.maxX), Up(b.maxY)};
-}
-
-int BoxGrid::CellX(double x) const {
-  const double c = std::floor((x - x0_) * perCellX_);
-  return static_cast<int>(std::clamp(c, 0.0, static_cast<double>(nx_ - 1)));
-}
-
-int BoxGrid::CellY(double y) const {
-  const double c = std::floor((y - y0_) * perCellY_);
-  return static_cast<int>(std::clamp(c, 0.0, static_cast<double>(ny_ - 1)));
-}
+void BoxGrid::SizeBoxes() { SizeOnLargePages(boxes_, count_); }
 
 BoxGrid::BoxGrid(std::span<const BoundingBox> input) : BoxGrid(input.size(), [&](std::size_t i) { return input[i]; }) {}
 
@@ -96,7 +73,8 @@ void BoxGrid::Build() {
   struct Cells {
     std::uint16_t x1, y1, x2, y2;
   };
-  std::vector<Cells> ranges(boxes.size());
+  std::vector<Cells> ranges;
+  SizeOnLargePages(ranges, boxes.size());
   auto forCells = [&](const Cells& r, auto&& visit) {
     for (std::size_t y = r.y1; y <= r.y2; ++y)
       for (std::size_t x = r.x1; x <= r.x2; ++x) visit(y * static_cast<std::size_t>(nx_) + x);
@@ -117,7 +95,7 @@ void BoxGrid::Build() {
     always_.push_back(static_cast<std::uint32_t>(i));
   }
   for (std::size_t c = 1; c <= cellCount; ++c) start_[c] += start_[c - 1];
-  items_.resize(start_[cellCount]);
+  SizeOnLargePages(items_, start_[cellCount]);
   // Placing from the last box down moves each cell's cursor back to its
   // first slot and leaves the run in ascending order.
   for (std::size_t i = boxes.size(); i-- > 0;)

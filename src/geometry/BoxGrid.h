@@ -5,7 +5,11 @@
 // draws exactly what a scan of the whole list would.
 #pragma once
 
+#include <algorithm>
+#include <bit>
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <span>
 #include <vector>
 
@@ -23,7 +27,8 @@ class BoxGrid {
   explicit BoxGrid(std::span<const BoundingBox> boxes);
   // The same over boxOf(0) .. boxOf(count - 1), with no list of them made.
   template <class BoxOf>
-  BoxGrid(std::size_t count, BoxOf&& boxOf) : count_(count), boxes_(count) {
+  BoxGrid(std::size_t count, BoxOf&& boxOf) : count_(count) {
+    SizeBoxes();
     for (std::size_t i = 0; i < count; ++i) boxes_[i] = Store(boxOf(i));
     Build();
   }
@@ -38,9 +43,14 @@ class BoxGrid {
   bool Query(const BoundingBox& query, std::vector<std::uint32_t>& out) const;
 
  private:
+  void SizeBoxes();
   void Build();
-  int CellX(double x) const;
-  int CellY(double y) const;
+  int CellX(double x) const {
+    return static_cast<int>(std::clamp(std::floor((x - x0_) * perCellX_), 0.0, static_cast<double>(nx_ - 1)));
+  }
+  int CellY(double y) const {
+    return static_cast<int>(std::clamp(std::floor((y - y0_) * perCellY_), 0.0, static_cast<double>(ny_ - 1)));
+  }
 
   std::size_t count_ = 0;
   double x0_ = 0, y0_ = 0, perCellX_ = 1, perCellY_ = 1;
@@ -50,7 +60,28 @@ class BoxGrid {
   struct StoredBox {
     float minX, minY, maxX, maxY;
   };
-  static StoredBox Store(const BoundingBox& b);
+  static StoredBox Store(const BoundingBox& b) {
+    return StoredBox{Down(b.minX), Down(b.minY), Up(b.maxX), Up(b.maxY)};
+  }
+  // The float next to f towards minus (towards -1) or plus infinity (+1),
+  // for a finite f or the infinity on the far side; the bit pattern of a
+  // float steps through its values in order of magnitude.
+  static float Step(float f, int towards) {
+    if (f == 0) return static_cast<float>(towards) * std::numeric_limits<float>::denorm_min();
+    const auto bits = std::bit_cast<std::uint32_t>(f);
+    return std::bit_cast<float>((f > 0) == (towards > 0) ? bits + 1 : bits - 1);
+  }
+  // The nearest float at or below (Down) or at or above v; a value beyond
+  // the float range becomes the largest float or an infinity, which the
+  // grid always returns.
+  static float Down(double v) {
+    const float f = static_cast<float>(v);
+    return static_cast<double>(f) > v ? Step(f, -1) : f;
+  }
+  static float Up(double v) {
+    const float f = static_cast<float>(v);
+    return static_cast<double>(f) < v ? Step(f, +1) : f;
+  }
   std::vector<StoredBox> boxes_;
   std::vector<std::uint32_t> start_;   // per cell, into items_ (nx * ny + 1)
   std::vector<std::uint32_t> items_;   // box indices, ascending within a cell
