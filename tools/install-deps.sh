@@ -17,6 +17,8 @@ packages=(
   dpkg-dev desktop-file-utils libxml2-utils shared-mime-info
 )
 if [ "${SW_WITH_FUZZ:-0}" = 1 ]; then packages+=(clang libclang-rt-dev); fi
+# tools/windows-check.sh: the MinGW-w64 cross compiler and Wine to run its output.
+if [ "${SW_WITH_WINDOWS:-0}" = 1 ]; then packages+=(g++-mingw-w64-x86-64-posix wine64); fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -25,20 +25,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 
-# What the cross build needs, installed only when missing (as install-deps.sh does).
-packages=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest nlohmann-json3-dev wine64)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -ne 0 ]; then
-  echo "Installing: ${missing[*]}"
-  sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  export DEBIAN_FRONTEND=noninteractive
-  $sudo apt-get update -qq
-  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
+SW_WITH_WINDOWS=1 tools/install-deps.sh
 wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
 wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver64)
 [ -x "$wine" ] || { echo "wine64 not found" >&2; exit 1; }
