@@ -22,15 +22,15 @@ measure() {  # name command...
   printf '%-28s exit %d  %10s  %8s KB\n' "$name" "$status" "$wall" "$rss"
 }
 
-for spec in "linetype 100000" "linetype 1000000" "linetype 10000000" \
+for input in "linetype 100000" "linetype 1000000" "linetype 10000000" \
             "hexlines 1800000" "hexlines 8000000" "hexlines 18000000" \
             "junk 50000000" "utf16 20000000" "keys 20000000"; do
-  set -- $spec
+  set -- $input
   "$make" "$1" "$2" "$work/in.reg"
   measure "settings $1 $(stat -c %s "$work/in.reg")" "$cli" settings --registry "$work/in.reg"
 done
-for spec in "classes 2200000" "classes 22000000"; do
-  set -- $spec
+for input in "classes 2200000" "classes 22000000"; do
+  set -- $input
   "$make" "$1" "$2" "$work/in.jww"
   measure "info $1 $(stat -c %s "$work/in.jww")" "$cli" info "$work/in.jww"
 done
