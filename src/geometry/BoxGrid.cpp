@@ -4,6 +4,8 @@
 #include <bit>
 #include <cmath>
 #include <limits>
+#include <system_error>
+#include <thread>
 
 #include "core/Memory.h"
 
@@ -20,10 +22,12 @@ constexpr int kMaxCellsPerBox = 16;
 // boxes than it returns.
 constexpr double kBoxesPerCell = 4;
 
-template <class Box>
-bool Finite(const Box& b) {
+bool Finite(const BoundingBox& b) {
   return std::isfinite(b.minX) && std::isfinite(b.minY) && std::isfinite(b.maxX) && std::isfinite(b.maxY);
 }
+
+// Below this many boxes a second thread costs more than it saves.
+constexpr std::size_t kThreadedBoxes = 1 << 16;
 
 // Sizes v to n elements, asking for large pages before the memory is first
 // touched: a grid over a million boxes fills tens of megabytes at once.
@@ -38,20 +42,26 @@ void SizeOnLargePages(std::vector<T>& v, std::size_t n) {
 
 void BoxGrid::SizeBoxes() { SizeOnLargePages(boxes_, count_); }
 
+void BoxGrid::InHalves(std::size_t count, const std::function<void(int, std::size_t, std::size_t)>& part) {
+  const std::size_t mid = count / 2;
+  if (count >= kThreadedBoxes && std::thread::hardware_concurrency() > 1) {
+    try {
+      std::jthread second([&] { part(1, mid, count); });
+      part(0, 0, mid);
+      return;  // the second half is joined here
+    } catch (const std::system_error&) {
+      // No thread to be had: both halves below, one after the other.
+    }
+  }
+  part(0, 0, mid);
+  part(1, mid, count);
+}
+
 BoxGrid::BoxGrid(std::span<const BoundingBox> input) : BoxGrid(input.size(), [&](std::size_t i) { return input[i]; }) {}
 
-void BoxGrid::Build() {
-  const std::span<const StoredBox> boxes(boxes_);
-  double minX = INFINITY, minY = INFINITY, maxX = -INFINITY, maxY = -INFINITY;
-  std::size_t finite = 0;
-  for (const StoredBox& b : boxes) {
-    if (!Finite(b)) continue;
-    ++finite;
-    minX = std::min<double>(minX, b.minX);
-    minY = std::min<double>(minY, b.minY);
-    maxX = std::max<double>(maxX, b.maxX);
-    maxY = std::max<double>(maxY, b.maxY);
-  }
+void BoxGrid::Build(const Extent& e) {
+  const std::size_t finite = e.finite;
+  const double minX = e.minX, minY = e.minY, maxX = e.maxX, maxY = e.maxY;
   // About kBoxesPerCell boxes per cell, at most 2^20 cells, cells as square as the
   // extent allows.
   const double w = std::max(maxX - minX, 1e-9), h = std::max(maxY - minY, 1e-9);
@@ -64,42 +74,95 @@ void BoxGrid::Build() {
   perCellX_ = nx_ / w;
   perCellY_ = ny_ / h;
 
-  // Two passes: count per cell, then place; a box goes into every cell it
-  // touches, so a cell lists its boxes in ascending order.
-  const std::size_t cellCount = static_cast<std::size_t>(nx_) * static_cast<std::size_t>(ny_);
-  start_.assign(cellCount + 1, 0);
-  // Each box's cell range, worked out once (cells number at most 4096 a side);
-  // a wide box keeps an empty range.
+  // A counting sort of the boxes into cells, each half of the list counted
+  // and placed on its own (InHalves): a box goes into every cell it touches,
+  // and within a cell the first half's boxes come before the second's, so a
+  // cell lists its boxes in ascending order.
   struct Cells {
     std::uint16_t x1, y1, x2, y2;
+    Cells() {}  // NOLINT: deliberately uninitialised, as StoredBox
+    Cells(int a, int b, int c, int d)
+        : x1(static_cast<std::uint16_t>(a)), y1(static_cast<std::uint16_t>(b)),
+          x2(static_cast<std::uint16_t>(c)), y2(static_cast<std::uint16_t>(d)) {}
   };
-  std::vector<Cells> ranges;
-  SizeOnLargePages(ranges, boxes.size());
-  auto forCells = [&](const Cells& r, auto&& visit) {
-    for (std::size_t y = r.y1; y <= r.y2; ++y)
-      for (std::size_t x = r.x1; x <= r.x2; ++x) visit(y * static_cast<std::size_t>(nx_) + x);
-  };
-  // Counting: start_[c] ends as the end of cell c's run.
-  for (std::size_t i = 0; i < boxes.size(); ++i) {
-    const StoredBox& b = boxes[i];
-    Cells& r = ranges[i];
-    if (Finite(b)) {
-      r = Cells{static_cast<std::uint16_t>(CellX(b.minX)), static_cast<std::uint16_t>(CellY(b.minY)),
-                static_cast<std::uint16_t>(CellX(b.maxX)), static_cast<std::uint16_t>(CellY(b.maxY))};
-      if ((r.x2 - r.x1 + 1) * (r.y2 - r.y1 + 1) <= kMaxCellsPerBox) {
-        forCells(r, [&](std::size_t c) { ++start_[c]; });
-        continue;
-      }
+  // A box's cells; a finite box over at most kMaxCellsPerBox cells has some,
+  // any other none (x1 > x2: it is always returned). Worked out once per box
+  // (cells number at most 4096 a side).
+  auto cellsOf = [&](const StoredBox& b) {
+    if (b.Finite()) {
+      const Cells r(CellX(b.minX), CellY(b.minY), CellX(b.maxX), CellY(b.maxY));
+      if ((r.x2 - r.x1 + 1) * (r.y2 - r.y1 + 1) <= kMaxCellsPerBox) return r;
     }
-    r = Cells{1, 1, 0, 0};
-    always_.push_back(static_cast<std::uint32_t>(i));
+    return Cells(1, 1, 0, 0);
+  };
+  const std::size_t row = static_cast<std::size_t>(nx_);
+  // A box over at most two cells each way takes no branch on its size (at
+  // random sizes and places the loops of forCells would mispredict for
+  // nearly every box): its four corner cells each take it, a corner that
+  // repeats another taking it zero times.
+  auto small = [](const Cells& r) {
+    return static_cast<unsigned>(r.x2 - r.x1) <= 1 && static_cast<unsigned>(r.y2 - r.y1) <= 1;
+  };
+  auto forCorners = [row](const Cells& r, auto&& visit) {
+    const bool wide = r.x2 != r.x1, tall = r.y2 != r.y1;
+    visit(r.y1 * row + r.x1, true);
+    visit(r.y1 * row + r.x2, wide);
+    visit(r.y2 * row + r.x1, tall);
+    visit(r.y2 * row + r.x2, wide && tall);
+  };
+  auto forCells = [row](const Cells& r, auto&& visit) {
+    for (std::size_t y = r.y1; y <= r.y2; ++y)
+      for (std::size_t x = r.x1; x <= r.x2; ++x) visit(y * row + x, true);
+  };
+
+  const std::size_t cellCount = row * static_cast<std::size_t>(ny_);
+  // Per half, per cell: first the count, then the end of the half's run, and
+  // after placing (backwards) its start. The first half's array is start_.
+  start_.assign(cellCount + 1, 0);
+  std::vector<std::uint32_t> secondRuns(cellCount, 0);
+  std::uint32_t* runs[2] = {start_.data(), secondRuns.data()};
+  std::vector<std::uint32_t> always[2];
+  std::vector<Cells> ranges;
+  SizeOnLargePages(ranges, count_);
+  const std::span<const StoredBox> boxes(boxes_);
+  InHalves(count_, [&](int half, std::size_t from, std::size_t to) {
+    std::uint32_t* const run = runs[half];
+    auto count = [run](std::size_t c, bool takes) { run[c] += takes; };
+    for (std::size_t i = from; i < to; ++i) {
+      const Cells r = ranges[i] = cellsOf(boxes[i]);
+      if (small(r)) forCorners(r, count);
+      else if (r.x1 <= r.x2) forCells(r, count);
+      else always[half].push_back(static_cast<std::uint32_t>(i));
+    }
+  });
+  std::uint32_t end = 0;
+  for (std::size_t c = 0; c < cellCount; ++c) {
+    start_[c] = end += start_[c];
+    secondRuns[c] = end += secondRuns[c];
   }
-  for (std::size_t c = 1; c <= cellCount; ++c) start_[c] += start_[c - 1];
-  SizeOnLargePages(items_, start_[cellCount]);
-  // Placing from the last box down moves each cell's cursor back to its
-  // first slot and leaves the run in ascending order.
-  for (std::size_t i = boxes.size(); i-- > 0;)
-    forCells(ranges[i], [&](std::size_t c) { items_[--start_[c]] = static_cast<std::uint32_t>(i); });
+  start_[cellCount] = end;
+  // Two slots beyond the runs, one per half, take the writes of corners that
+  // repeat.
+  SizeOnLargePages(items_, std::size_t{end} + 2);
+  InHalves(count_, [&](int half, std::size_t from, std::size_t to) {
+    std::uint32_t* const run = runs[half];
+    const std::size_t spare = std::size_t{end} + static_cast<std::size_t>(half);
+    // Placing from the last box down moves each cursor back to the first
+    // slot of its run.
+    for (std::size_t i = to; i-- > from;) {
+      const auto index = static_cast<std::uint32_t>(i);
+      auto place = [&](std::size_t c, bool takes) {
+        run[c] -= takes;
+        items_[takes ? run[c] : spare] = index;
+      };
+      const Cells r = ranges[i];
+      if (small(r)) forCorners(r, place);
+      else forCells(r, place);
+    }
+  });
+  items_.resize(end);
+  always_ = std::move(always[0]);
+  always_.insert(always_.end(), always[1].begin(), always[1].end());
 }
 
 bool BoxGrid::Query(const BoundingBox& query, std::vector<std::uint32_t>& out) const {
@@ -131,7 +194,7 @@ bool BoxGrid::Query(const BoundingBox& query, std::vector<std::uint32_t>& out) c
     }
   }
   for (std::uint32_t i : always_)
-    if (!Finite(boxes_[i]) || meets(boxes_[i])) mark(i);
+    if (!boxes_[i].Finite() || meets(boxes_[i])) mark(i);
   for (std::size_t w = 0; w < marked.size(); ++w)
     for (std::uint64_t bits = marked[w]; bits != 0; bits &= bits - 1)
       out.push_back(static_cast<std::uint32_t>(w * 64 + static_cast<std::size_t>(std::countr_zero(bits))));
