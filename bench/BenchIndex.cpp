@@ -10,6 +10,10 @@
 //   Redraw/<n>/<view>/kept       the redraw after a frame's layer was switched:
 //                                the pixels under the frames copied from the
 //                                kept image, the frames drawn over them
+//   Redraw/<n>/<view>/paint      the painting alone: the redraw's canvas calls,
+//                                recorded once, painted straight onto
+//                                QPainter (RedrawFloor.h); no redraw through
+//                                the same painter can cost less
 // Views: "fit" (the start-up view) and "zoom10" (ten times its scale about
 // the paper centre). Counter x_scan = the row's time / the scan time of its
 // view; the redraws paint the same pixels (tests/render checks the canvas
@@ -17,6 +21,7 @@
 #include <benchmark/benchmark.h>
 
 #include "QtBenchMain.h"
+#include "RedrawFloor.h"
 #include "RedrawScene.h"
 
 #include <QImage>
@@ -66,7 +71,7 @@ std::map<std::string, double>& ScanSeconds() {
   return seconds;
 }
 
-enum class Mode { Scan, Index, Kept };
+enum class Mode { Scan, Index, Kept, Paint };
 
 void RunRedraw(benchmark::State& state, int n, const std::string& viewName, double zoom, Mode mode) {
   const bool indexed = mode != Mode::Scan;
@@ -79,6 +84,8 @@ void RunRedraw(benchmark::State& state, int n, const std::string& viewName, doub
   const SheetSource source{f.scene.drawing, f.scene.document, f.scene.styles, kScreenPrint,
                            indexed ? &f.index : nullptr};
   QImage under;
+  ReplayList replay;
+  if (mode == Mode::Paint) replay = RecordRedraw(f.scene, v0);
   if (mode == Mode::Kept) {
     QtCanvas canvas(image);
     RedrawUnderFrames(&canvas, view, source, redraw);
@@ -87,6 +94,10 @@ void RunRedraw(benchmark::State& state, int n, const std::string& viewName, doub
     RedrawFrames(canvas, view, source, redraw);
   }
   auto once = [&] {
+    if (mode == Mode::Paint) {
+      PaintReplay(image, replay);
+      return;
+    }
     if (mode == Mode::Kept) {
       std::memcpy(image.bits(), under.constBits(), static_cast<std::size_t>(image.sizeInBytes()));
       RedrawUnderFrames(nullptr, view, source, redraw);
@@ -123,7 +134,10 @@ void RegisterAll() {
     })->Unit(benchmark::kMillisecond);
     for (const auto& [viewName, zoom] : {std::pair<std::string, double>{"fit", 1.0}, {"zoom10", 10.0}}) {
       for (const auto& [modeName, mode] :
-           {std::pair<const char*, Mode>{"scan", Mode::Scan}, {"index", Mode::Index}, {"kept", Mode::Kept}}) {
+           {std::pair<const char*, Mode>{"scan", Mode::Scan},
+            {"index", Mode::Index},
+            {"kept", Mode::Kept},
+            {"paint", Mode::Paint}}) {
         const std::string name = "Redraw/" + std::to_string(n) + "/" + viewName + "/" + modeName;
         benchmark::RegisterBenchmark(name.c_str(), [n, viewName, zoom, mode](benchmark::State& state) {
           RunRedraw(state, n, viewName, zoom, mode);
